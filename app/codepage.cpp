@@ -1,0 +1,127 @@
+#include "codepage.h"
+
+#include <iconv.h>
+
+namespace tessuvo {
+
+namespace {
+
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    if (pos + length > text.size())
+        return 1;
+    for (std::size_t i = 1; i < length; ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(text[pos + i])))
+            return 1;
+    }
+    return length;
+}
+
+long Utf8CodePoint(std::string_view text, std::size_t pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80)
+        return lead;
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 1)
+        return -1;
+    long cp = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        cp = (cp << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+    return cp;
+}
+
+int Cp932Width(std::string_view text, std::size_t pos)
+{
+    const long cp = Utf8CodePoint(text, pos);
+    if (cp >= 0 && cp < 0x80)
+        return 1;
+    if (cp >= 0xFF61 && cp <= 0xFF9F) // half-width katakana and punctuation
+        return 1;
+    if (cp < 0) // a stray byte stands for itself
+        return 1;
+    return 2;
+}
+
+std::size_t Cp932Length(std::string_view text)
+{
+    std::size_t length = 0;
+    for (std::size_t pos = 0; pos < text.size(); pos += Utf8SequenceLength(text, pos))
+        length += static_cast<std::size_t>(Cp932Width(text, pos));
+    return length;
+}
+
+std::size_t Cp932Prefix(std::string_view text, std::size_t maxBytes)
+{
+    std::size_t used = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto width = static_cast<std::size_t>(Cp932Width(text, pos));
+        if (used + width > maxBytes)
+            break;
+        used += width;
+        pos += Utf8SequenceLength(text, pos);
+    }
+    return pos;
+}
+
+std::string Cp932Shape(std::string_view text)
+{
+    std::string shape;
+    shape.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size(); pos += Utf8SequenceLength(text, pos)) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte < 0x80)
+            shape += static_cast<char>(byte);
+        else
+            shape.append(static_cast<std::size_t>(Cp932Width(text, pos)), '\x80');
+    }
+    return shape;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (Utf8CodePoint(text, pos) < 0)
+            return false;
+        pos += Utf8SequenceLength(text, pos);
+    }
+    return true;
+}
+
+bool Cp932ToUtf8(std::string_view cp932, std::string& utf8)
+{
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    std::string in(cp932);
+    std::string out(in.size() * 3 + 4, '\0');
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    if (!ok)
+        return false;
+    out.resize(out.size() - outLeft);
+    utf8 = std::move(out);
+    return true;
+}
+
+} // namespace tessuvo

@@ -1,0 +1,61 @@
+#include "app/colortext.h"
+#include "settings/profile.h"
+#include "tags/gradation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace tessuvo;
+
+namespace {
+
+void RecogniseColour(benchmark::State& state)
+{
+    const char* texts[] = {"#FF8000", "255,128,0", "FF8000", "12345"};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorFromText(texts[i++ % 4]));
+}
+BENCHMARK(RecogniseColour);
+
+void FormatColour(benchmark::State& state)
+{
+    const int notations[] = {NotationHtml, NotationHex, NotationDecimal};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatColor(notations[i++ % 3], {18, 171, 255}));
+}
+BENCHMARK(FormatColour);
+
+void ProfileReadOf50Keys(benchmark::State& state)
+{
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("tessuvo-bench-" + std::to_string(::getpid()) + ".ini"))
+                                 .string();
+    {
+        std::ofstream out(path);
+        for (int s = 1; s <= 10; ++s) {
+            out << "[BG" << s << "]\n";
+            for (const char* key : {"ITEM", "red", "green", "blue", "extra"})
+                out << key << "=" << s * 7 << "\n";
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetPrivateProfileIntA("BG10", "blue", 0, path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(ProfileReadOf50Keys);
+
+void GradationOf30Bytes(benchmark::State& state)
+{
+    const std::string text = "[TESSUVO]てっすぼ colour!"; // 30 code-page bytes
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            BuildGradationTags(text, {255, 255, 255}, {127, 127, 127}, {0, 0, 0}));
+}
+BENCHMARK(GradationOf30Bytes);
+
+} // namespace

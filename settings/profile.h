@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The profile service the settings file is read and written through. The file is read afresh
+// at every call and never created by a read; a write replaces it atomically.
+namespace tessuvo {
+
+// The key's value as a signed 32-bit integer (leading sign honoured, reading stops at the
+// first non-digit, an empty value reads 0), or `defaultValue` when the key is absent.
+int GetPrivateProfileIntA(std::string_view section, std::string_view key, int defaultValue,
+                          const std::string& path);
+
+// The key's value, or `defaultValue` when absent, cut to `bufferSize` − 1 code-page bytes.
+std::string GetPrivateProfileStringA(std::string_view section, std::string_view key,
+                                     std::string_view defaultValue, std::size_t bufferSize,
+                                     const std::string& path);
+
+// Writes the key, creating the file and the section as needed; no value removes the key.
+bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
+                                std::optional<std::string_view> value, const std::string& path);
+
+} // namespace tessuvo

@@ -1,0 +1,27 @@
+#pragma once
+
+// Sections, keys and defaults of the settings file.
+namespace tessuvo::keys {
+
+inline constexpr const char* Flags = "FLG";
+inline constexpr const char* TopMost = "TOPMOST";
+inline constexpr const char* Notation = "RGB";
+inline constexpr const char* PreviewMode = "PREVIEW";
+inline constexpr const char* UseFont = "USEFONT";
+
+inline constexpr const char* Position = "POSITION";
+inline constexpr const char* X = "X";
+inline constexpr const char* Y = "Y";
+
+inline constexpr const char* Preview = "PREVIEW";
+inline constexpr const char* PreviewString = "STRING";
+
+inline constexpr int DefaultTopMost = 0;
+inline constexpr int DefaultNotation = 3;
+inline constexpr int DefaultPreviewMode = 0;
+inline constexpr int DefaultUseFont = 0;
+inline constexpr int NoPosition = -1;
+inline constexpr const char* DefaultPreviewText = "[TESSUVO]";
+inline constexpr int PreviewTextBuffer = 1024;
+
+} // namespace tessuvo::keys

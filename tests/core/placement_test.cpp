@@ -1,0 +1,66 @@
+#include "app/placement.h"
+#include "app/scrollcodes.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessuvo;
+
+namespace {
+
+struct PlacementCase
+{
+    const char* name;
+    int topMost, x, y;
+    Placement::Kind kind;
+    bool raise, topMostBand;
+};
+
+TEST(PlaceWindow, FollowsTheSavedPositionAndTopMostFlag)
+{
+    const int w = 1024, h = 768;
+    const PlacementCase cases[] = {
+        {"saved position", 0, 100, 50, Placement::MoveTo, true, false},
+        {"no saved position", 0, -1, -1, Placement::Centre, false, false},
+        {"only x is tested for -1", 0, -1, 300, Placement::Centre, false, false},
+        {"partly off the left edge", 0, -40, 10, Placement::MoveTo, true, false},
+        {"beyond the right edge", 0, 1024, 10, Placement::Centre, true, false},
+        {"beyond the bottom edge", 0, 10, 768, Placement::Centre, true, false},
+        {"topmost at saved position", 1, 100, 50, Placement::MoveTo, true, true},
+        {"topmost with no saved position", 1, -1, -1, Placement::MoveTo, true, true},
+        {"topmost beyond the screen", 1, 5000, 10, Placement::Centre, true, true},
+        {"unknown topmost value", 2, 100, 50, Placement::Centre, false, false},
+    };
+    for (const auto& c : cases) {
+        const Placement p = PlaceWindow(c.topMost, c.x, c.y, w, h);
+        EXPECT_EQ(p.kind, c.kind) << c.name;
+        EXPECT_EQ(p.raise, c.raise) << c.name;
+        EXPECT_EQ(p.topMost, c.topMostBand) << c.name;
+        if (c.kind == Placement::MoveTo) {
+            EXPECT_EQ(p.x, c.x) << c.name;
+            EXPECT_EQ(p.y, c.y) << c.name;
+        }
+    }
+}
+
+struct ScrollCase
+{
+    int code, current, thumb, expected;
+};
+
+TEST(ScrolledPosition, EveryCodeClampedToTheRange)
+{
+    const ScrollCase cases[] = {
+        {SB_LINELEFT, 100, 0, 99},     {SB_LINELEFT, 0, 0, 0},
+        {SB_LINERIGHT, 100, 0, 101},   {SB_LINERIGHT, 255, 0, 255},
+        {SB_PAGELEFT, 100, 0, 90},     {SB_PAGELEFT, 5, 0, 0},
+        {SB_PAGERIGHT, 100, 0, 110},   {SB_PAGERIGHT, 250, 0, 255},
+        {SB_THUMBPOSITION, 1, 77, 77}, {SB_THUMBTRACK, 1, 300, 255},
+        {SB_LEFT, 100, 0, 0},          {SB_RIGHT, 100, 0, 255},
+        {SB_ENDSCROLL, 42, 7, 42},     {9, 42, 7, 42},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ScrolledPosition(c.code, c.current, c.thumb), c.expected)
+            << "code " << c.code << " from " << c.current;
+}
+
+} // namespace
