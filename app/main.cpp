@@ -1,10 +1,10 @@
+#include "colorpickapp.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Tessuvo: the colour window arrives with the next step."));
-    placeholder.show();
-    return app.exec();
+    QApplication qtApp(argc, argv);
+    tessuvo::CColorPickApp app;
+    return app.InitInstance() ? QApplication::exec() : 0;
 }

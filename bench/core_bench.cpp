@@ -3,7 +3,6 @@
 #include "tags/gradation.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>

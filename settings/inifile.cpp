@@ -74,7 +74,8 @@ std::optional<std::size_t> IniFile::FindSection(std::string_view section) const
     return std::nullopt;
 }
 
-std::optional<IniFile::KeyLine> IniFile::FindKey(std::size_t sectionLine, std::string_view key) const
+std::optional<IniFile::KeyLine> IniFile::FindKey(std::size_t sectionLine,
+                                                 std::string_view key) const
 {
     for (std::size_t i = sectionLine + 1; i < m_lines.size(); ++i) {
         const std::string_view line = m_lines[i];

@@ -19,8 +19,7 @@ std::string ExecutableDirectory()
 }
 
 std::string ChooseSettingsPath(const std::string& exeDir, bool exeDirWritable,
-                               bool settingsFileExists, const char* xdgConfigHome,
-                               const char* home)
+                               bool settingsFileExists, const char* xdgConfigHome, const char* home)
 {
     if (exeDirWritable || settingsFileExists)
         return exeDir + SettingsFileName;

@@ -111,7 +111,9 @@ TEST(ColorFromText, LengthsCountCodePageBytes)
 {
     // A full-width character takes two bytes: "#ＦＦ80" is seven bytes long and so takes the
     // HTML path: its last pair "80" is read first, then the full-width letters stop it.
-    EXPECT_EQ(ColorFromText("#\xEF\xBC\xA6\xEF\xBC\xA6" "80"), (Color{128, 0, 0}));
+    EXPECT_EQ(ColorFromText("#\xEF\xBC\xA6\xEF\xBC\xA6"
+                            "80"),
+              (Color{128, 0, 0}));
     // Half-width katakana take one byte: "ｱ,1,2" is a five-byte decimal text.
     EXPECT_EQ(ColorFromText("\xEF\xBD\xB1,1,2"), (Color{0, 1, 2}));
 }

@@ -1,8 +1,7 @@
 #include "tags/gradation.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 
 using namespace tessuvo;
 

@@ -1,10 +1,9 @@
 #include "settings/profile.h"
 #include "settings/settingspath.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sys/stat.h>
 

@@ -1,0 +1,18 @@
+#include "colorpickapp.h"
+
+#include "colorpickdlg.h"
+#include "platform/dialogfont.h"
+
+namespace tessuvo {
+
+bool CColorPickApp::InitInstance()
+{
+    InstallFontSubstitutions();
+    CColorPickDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    return false;
+}
+
+} // namespace tessuvo

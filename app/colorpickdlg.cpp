@@ -1,0 +1,348 @@
+#include "colorpickdlg.h"
+
+#include "colortext.h"
+#include "entercommit.h"
+#include "placement.h"
+#include "platform/editbox.h"
+#include "platform/icons.h"
+#include "platform/menubar.h"
+#include "platform/scrollbar.h"
+#include "platform/windowops.h"
+#include "previewband.h"
+#include "res/resource.h"
+#include "scrollcodes.h"
+#include "settings/profile.h"
+#include "settings/settingskeys.h"
+#include "settings/settingspath.h"
+#include "tags/tagtext.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace tessuvo {
+
+using namespace res;
+
+namespace {
+constexpr std::size_t ColorTextLimit = 13;
+} // namespace
+
+CColorPickDlg::CColorPickDlg(QWidget* parent)
+    : TemplateDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME))
+{
+    DoDataExchange();
+
+    for (ScrollBar* bar : {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue})
+        connect(bar, &ScrollBar::scrolled, this,
+                [this, bar](int code, int thumb) { OnHScroll(bar, code, thumb); });
+    connect(m_editBg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditBg);
+    connect(m_editFg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditFg);
+    connect(m_btnBgTag, &QPushButton::clicked, this, &CColorPickDlg::OnBodyTag);
+    connect(m_btnFgTag, &QPushButton::clicked, this, &CColorPickDlg::OnFontTag);
+
+    const MenuBar* menu = GetMenu();
+    const auto route = [this, menu](int command, void (CColorPickDlg::*handler)()) {
+        connect(menu->Command(command), &QAction::triggered, this, handler);
+    };
+    route(ID_APP_EXIT, &CColorPickDlg::OnExit);
+    route(ID_BODY_TAG, &CColorPickDlg::OnBodyTag);
+    route(ID_FONT_TAG, &CColorPickDlg::OnFontTag);
+    route(ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal);
+    route(ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex);
+    route(ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml);
+    route(ID_PREVIEW_TEXT, &CColorPickDlg::OnPreviewModeText);
+    route(ID_PREVIEW_SIDES, &CColorPickDlg::OnPreviewModeSides);
+    route(ID_TOPMOST, &CColorPickDlg::OnTopMost);
+}
+
+void CColorPickDlg::DoDataExchange()
+{
+    m_btnFgCopy = Control<QPushButton>(IDC_FG_COPY);
+    m_btnFgTag = Control<QPushButton>(IDC_FG_TAG);
+    m_btnBgTag = Control<QPushButton>(IDC_BG_TAG);
+    m_btnFgRegister = Control<QPushButton>(IDC_FG_REGISTER);
+    m_btnBgRegister = Control<QPushButton>(IDC_BG_REGISTER);
+    m_btnFgPick = Control<QPushButton>(IDC_FG_PICK);
+    m_btnBgPick = Control<QPushButton>(IDC_BG_PICK);
+    m_btnFgPalette = Control<QPushButton>(IDC_FG_PALETTE);
+    m_btnBgPalette = Control<QPushButton>(IDC_BG_PALETTE);
+    m_editFg = Control<EditBox>(IDC_EDIT_FG);
+    m_editBg = Control<EditBox>(IDC_EDIT_BG);
+    m_btnBgCopy = Control<QPushButton>(IDC_BG_COPY);
+    m_sbFgBlue = Control<ScrollBar>(IDC_FG_BLUE);
+    m_sbFgGreen = Control<ScrollBar>(IDC_FG_GREEN);
+    m_sbFgRed = Control<ScrollBar>(IDC_FG_RED);
+    m_sbBgBlue = Control<ScrollBar>(IDC_BG_BLUE);
+    m_sbBgGreen = Control<ScrollBar>(IDC_BG_GREEN);
+    m_sbBgRed = Control<ScrollBar>(IDC_BG_RED);
+}
+
+void CColorPickDlg::UpdateData(bool saveAndValidate)
+{
+    if (saveAndValidate) {
+        m_strBg = m_editBg->GetWindowText();
+        m_strFg = m_editFg->GetWindowText();
+        return;
+    }
+    m_editBg->SetWindowText(m_strBg);
+    m_editBg->SetLimitText(ColorTextLimit);
+    m_editFg->SetWindowText(m_strFg);
+    m_editFg->SetLimitText(ColorTextLimit);
+}
+
+void CColorPickDlg::OnInitDialog()
+{
+    UpdateData(false);
+    // The window manager owns the system menu on this platform; the version box is reached
+    // from the Help menu.
+    setWindowIcon(m_hIcon);
+
+    const std::pair<int, std::pair<QPushButton*, QPushButton*>> images[] = {
+        {IDI_COPY, {m_btnBgCopy, m_btnFgCopy}}, {IDI_PALETTE, {m_btnBgPalette, m_btnFgPalette}},
+        {IDI_PICK, {m_btnBgPick, m_btnFgPick}}, {IDI_REGISTER, {m_btnBgRegister, m_btnFgRegister}},
+        {IDI_TAG, {m_btnBgTag, m_btnFgTag}},
+    };
+    for (const auto& [icon, buttons] : images) {
+        SetButtonIcon(buttons.first, icon);
+        SetButtonIcon(buttons.second, icon);
+    }
+
+    for (ScrollBar* bar : {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue})
+        bar->SetScrollRange(ScrollMin, ScrollMax);
+    SetColor(TargetBackground, {255, 255, 255});
+    SetColor(TargetText, {0, 0, 0});
+
+    m_exeDir = ExecutableDirectory();
+    m_iniPath = SettingsPath(m_exeDir);
+
+    m_topMost = GetPrivateProfileIntA(keys::Flags, keys::TopMost, keys::DefaultTopMost, m_iniPath);
+    m_notation =
+        GetPrivateProfileIntA(keys::Flags, keys::Notation, keys::DefaultNotation, m_iniPath);
+    m_previewMode =
+        GetPrivateProfileIntA(keys::Flags, keys::PreviewMode, keys::DefaultPreviewMode, m_iniPath);
+    m_picking = 0;
+    m_pickTarget = 0;
+
+    const int x = GetPrivateProfileIntA(keys::Position, keys::X, keys::NoPosition, m_iniPath);
+    const int y = GetPrivateProfileIntA(keys::Position, keys::Y, keys::NoPosition, m_iniPath);
+    PlaceWindow(x, y);
+
+    CheckRadioGroup({{NotationDecimal, ID_NOTATION_DECIMAL},
+                     {NotationHex, ID_NOTATION_HEX},
+                     {NotationHtml, ID_NOTATION_HTML}},
+                    m_notation);
+    CheckRadioGroup({{PreviewText, ID_PREVIEW_TEXT}, {PreviewSides, ID_PREVIEW_SIDES}},
+                    m_previewMode);
+
+    m_previewText =
+        GetPrivateProfileStringA(keys::Preview, keys::PreviewString, keys::DefaultPreviewText,
+                                 keys::PreviewTextBuffer, m_iniPath);
+}
+
+void CColorPickDlg::PlaceWindow(int x, int y)
+{
+    const QSize screen = PrimaryScreenSize();
+    const Placement placement =
+        tessuvo::PlaceWindow(m_topMost, x, y, screen.width(), screen.height());
+    if (placement.kind == Placement::MoveTo)
+        move(placement.x, placement.y);
+    else
+        CentreOnDesktop(this);
+    if (placement.topMost) {
+        SetTopMost(this, true);
+        GetMenu()->CheckMenuItem(ID_TOPMOST, MF_CHECKED);
+    }
+}
+
+void CColorPickDlg::showEvent(QShowEvent* event)
+{
+    TemplateDialog::showEvent(event);
+    // The edit texts are first written when the window appears. Later repaints leave them
+    // alone: Qt repaints far more often than the window is uncovered, and text the user is
+    // typing must not be thrown away by a repaint.
+    RefreshColors();
+}
+
+void CColorPickDlg::PaintClient(QPainter& painter)
+{
+    PaintPreviewBand(painter, m_previewMode, BackgroundColor(), TextColor(),
+                     QString::fromStdString(m_previewText));
+}
+
+Color CColorPickDlg::BackgroundColor() const
+{
+    return {m_sbBgRed->GetScrollPos(), m_sbBgGreen->GetScrollPos(), m_sbBgBlue->GetScrollPos()};
+}
+
+Color CColorPickDlg::TextColor() const
+{
+    return {m_sbFgRed->GetScrollPos(), m_sbFgGreen->GetScrollPos(), m_sbFgBlue->GetScrollPos()};
+}
+
+void CColorPickDlg::SetColor(int target, const Color& color)
+{
+    ScrollBar* const bars[2][3] = {{m_sbBgRed, m_sbBgGreen, m_sbBgBlue},
+                                   {m_sbFgRed, m_sbFgGreen, m_sbFgBlue}};
+    if (target != TargetBackground && target != TargetText)
+        return;
+    const auto& [red, green, blue] = bars[target - 1];
+    red->SetScrollPos(color.red);
+    green->SetScrollPos(color.green);
+    blue->SetScrollPos(color.blue);
+}
+
+void CColorPickDlg::RefreshColors()
+{
+    const Color bg = BackgroundColor();
+    const Color fg = TextColor();
+    if (const auto text = FormatColor(m_notation, bg)) {
+        m_editBg->SetWindowText(*text);
+        m_editFg->SetWindowText(*FormatColor(m_notation, fg));
+    }
+    Client()->repaint(PreviewBand.united(PreviewTextBox));
+}
+
+void CColorPickDlg::ApplyColorText(int target, const std::string& text)
+{
+    const auto color = ColorFromText(text);
+    if (!color || (target != TargetBackground && target != TargetText))
+        return;
+    SetColor(target, *color);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnHScroll(ScrollBar* bar, int code, int thumb)
+{
+    bar->SetScrollPos(ScrolledPosition(code, bar->GetScrollPos(), thumb));
+    RefreshColors();
+}
+
+void CColorPickDlg::OnChangeEditBg()
+{
+    if (const auto text = m_editBg->CommitOnEnter(ColorLineBuffer))
+        ApplyColorText(TargetBackground, *text);
+}
+
+void CColorPickDlg::OnChangeEditFg()
+{
+    if (const auto text = m_editFg->CommitOnEnter(ColorLineBuffer))
+        ApplyColorText(TargetText, *text);
+}
+
+void CColorPickDlg::CheckRadioGroup(std::initializer_list<std::pair<int, int>> items, int value)
+{
+    for (const auto& [itemValue, command] : items)
+        GetMenu()->CheckMenuItem(command, itemValue == value ? MF_CHECKED : MF_UNCHECKED);
+}
+
+void CColorPickDlg::SetNotation(int notation)
+{
+    CheckRadioGroup({{NotationDecimal, ID_NOTATION_DECIMAL},
+                     {NotationHex, ID_NOTATION_HEX},
+                     {NotationHtml, ID_NOTATION_HTML}},
+                    notation);
+    m_notation = notation;
+    RefreshColors();
+}
+
+void CColorPickDlg::SetPreviewMode(int mode)
+{
+    CheckRadioGroup({{PreviewText, ID_PREVIEW_TEXT}, {PreviewSides, ID_PREVIEW_SIDES}}, mode);
+    m_previewMode = mode;
+    RefreshColors();
+}
+
+void CColorPickDlg::OnNotationDecimal()
+{
+    SetNotation(NotationDecimal);
+}
+
+void CColorPickDlg::OnNotationHex()
+{
+    SetNotation(NotationHex);
+}
+
+void CColorPickDlg::OnNotationHtml()
+{
+    SetNotation(NotationHtml);
+}
+
+void CColorPickDlg::OnPreviewModeText()
+{
+    SetPreviewMode(PreviewText);
+}
+
+void CColorPickDlg::OnPreviewModeSides()
+{
+    SetPreviewMode(PreviewSides);
+}
+
+void CColorPickDlg::OnTopMost()
+{
+    if (m_topMost == 1) {
+        SetTopMost(this, false);
+        GetMenu()->CheckMenuItem(ID_TOPMOST, MF_UNCHECKED);
+        m_topMost = 0;
+    } else if (m_topMost == 0) {
+        SetTopMost(this, true);
+        GetMenu()->CheckMenuItem(ID_TOPMOST, MF_CHECKED);
+        m_topMost = 1;
+    }
+}
+
+void CColorPickDlg::OnExit()
+{
+    // Queued, so that the window closes after this command has returned.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void CColorPickDlg::CopyThroughEdit(EditBox* edit)
+{
+    edit->SetSel(0, -1);
+    edit->ScrollCaret();
+    edit->Copy();
+}
+
+void CColorPickDlg::OnBodyTag()
+{
+    m_strBg = BodyTag(BackgroundColor(), TextColor());
+    UpdateData(false);
+    CopyThroughEdit(m_editBg);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnFontTag()
+{
+    const int useFont =
+        GetPrivateProfileIntA(keys::Flags, keys::UseFont, keys::DefaultUseFont, m_iniPath);
+    m_strFg = FontTag(TextColor(), useFont, m_previewText);
+    UpdateData(false);
+    CopyThroughEdit(m_editFg);
+    RefreshColors();
+}
+
+void CColorPickDlg::closeEvent(QCloseEvent* event)
+{
+    OnClose();
+    TemplateDialog::closeEvent(event);
+}
+
+void CColorPickDlg::OnClose()
+{
+    WritePrivateProfileStringA(keys::Flags, keys::TopMost, std::to_string(m_topMost), m_iniPath);
+    WritePrivateProfileStringA(keys::Flags, keys::Notation, std::to_string(m_notation), m_iniPath);
+    WritePrivateProfileStringA(keys::Flags, keys::PreviewMode, std::to_string(m_previewMode),
+                               m_iniPath);
+    SaveWindowPosition();
+    WritePrivateProfileStringA(keys::Preview, keys::PreviewString, m_previewText, m_iniPath);
+}
+
+void CColorPickDlg::SaveWindowPosition()
+{
+    const QPoint topLeft = pos();
+    WritePrivateProfileStringA(keys::Position, keys::X, std::to_string(topLeft.x()), m_iniPath);
+    WritePrivateProfileStringA(keys::Position, keys::Y, std::to_string(topLeft.y()), m_iniPath);
+}
+
+} // namespace tessuvo

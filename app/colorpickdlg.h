@@ -1,0 +1,95 @@
+#pragma once
+
+#include "color.h"
+#include "platform/templatedialog.h"
+
+#include <QIcon>
+#include <string>
+
+class QPushButton;
+
+namespace tessuvo {
+
+class EditBox;
+class ScrollBar;
+
+// The main colour window: the background and text colour, held by six scroll bars.
+class CColorPickDlg final : public TemplateDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CColorPickDlg(QWidget* parent = nullptr);
+
+    // Writes both edit texts in the current notation and repaints the preview band.
+    void RefreshColors();
+    // Sets the colour of `target` from a typed text, if it is a colour text.
+    void ApplyColorText(int target, const std::string& text);
+
+    Color BackgroundColor() const;
+    Color TextColor() const;
+
+protected:
+    void OnInitDialog() override;
+    void PaintClient(QPainter& painter) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void DoDataExchange();
+    void UpdateData(bool saveAndValidate);
+    void PlaceWindow(int x, int y);
+    void SaveWindowPosition();
+    void SetColor(int target, const Color& color);
+
+    void OnHScroll(ScrollBar* bar, int code, int thumb);
+    void OnChangeEditBg();
+    void OnChangeEditFg();
+    void OnNotationDecimal();
+    void OnNotationHex();
+    void OnNotationHtml();
+    void OnPreviewModeText();
+    void OnPreviewModeSides();
+    void OnTopMost();
+    void OnExit();
+    void OnBodyTag();
+    void OnFontTag();
+    void OnClose();
+
+    void SetNotation(int notation);
+    void SetPreviewMode(int mode);
+    void CheckRadioGroup(std::initializer_list<std::pair<int, int>> items, int value);
+    void CopyThroughEdit(EditBox* edit);
+
+    QPushButton* m_btnFgCopy = nullptr;
+    QPushButton* m_btnFgTag = nullptr;
+    QPushButton* m_btnBgTag = nullptr;
+    QPushButton* m_btnFgRegister = nullptr;
+    QPushButton* m_btnBgRegister = nullptr;
+    QPushButton* m_btnFgPick = nullptr;
+    QPushButton* m_btnBgPick = nullptr;
+    QPushButton* m_btnFgPalette = nullptr;
+    QPushButton* m_btnBgPalette = nullptr;
+    EditBox* m_editFg = nullptr;
+    EditBox* m_editBg = nullptr;
+    QPushButton* m_btnBgCopy = nullptr;
+    ScrollBar* m_sbFgBlue = nullptr;
+    ScrollBar* m_sbFgGreen = nullptr;
+    ScrollBar* m_sbFgRed = nullptr;
+    ScrollBar* m_sbBgBlue = nullptr;
+    ScrollBar* m_sbBgGreen = nullptr;
+    ScrollBar* m_sbBgRed = nullptr;
+    std::string m_strBg;
+    std::string m_strFg;
+    QIcon m_hIcon;
+    int m_topMost = 0;
+    int m_previewMode = 0;
+    int m_notation = 0;
+    int m_picking = 0;
+    int m_pickTarget = 0;
+    std::string m_exeDir;
+    std::string m_iniPath;
+    std::string m_previewText;
+};
+
+} // namespace tessuvo

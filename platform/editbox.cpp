@@ -1,0 +1,159 @@
+#include "editbox.h"
+
+#include "app/codepage.h"
+#include "app/entercommit.h"
+#include "res/dialogtemplate.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace tessuvo {
+
+namespace {
+
+std::size_t LengthWithoutBreaks(const QString& text)
+{
+    QString flat = text;
+    flat.remove(QLatin1Char('\n')).remove(QChar::ParagraphSeparator);
+    return Cp932Length(flat.toStdString());
+}
+
+bool IsLineBreak(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+EditBox::EditBox(unsigned style, QWidget* parent) : QPlainTextEdit(parent), m_style(style)
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(NoWrap);
+    setTabChangesFocus(true);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+    document()->setDocumentMargin(1);
+    setFocusPolicy((style & res::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_settingText)
+            emit changed();
+    });
+}
+
+void EditBox::SetWindowText(const std::string& text)
+{
+    QString q = QString::fromStdString(text);
+    if (m_style & res::UpperCase)
+        q = q.toUpper();
+    m_settingText = true;
+    setPlainText(q);
+    m_settingText = false;
+    moveCursor(QTextCursor::Start);
+}
+
+std::string EditBox::GetWindowText() const
+{
+    return toPlainText().toStdString();
+}
+
+void EditBox::SetSel(int start, int end)
+{
+    const int length = document()->characterCount() - 1;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(qBound(0, start, length));
+    cursor.setPosition(end < 0 ? length : qBound(0, end, length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+std::optional<std::string> EditBox::CommitOnEnter(std::size_t lineBuffer)
+{
+    const QString text = toPlainText();
+    const std::size_t caret = text.left(textCursor().position()).toUtf8().size();
+    const auto commit = tessuvo::CommitOnEnter(text.toStdString(), caret, lineBuffer);
+    if (!commit)
+        return std::nullopt;
+    m_settingText = true;
+    setPlainText(QString::fromStdString(commit->text));
+    m_settingText = false;
+    const int position =
+        QString::fromUtf8(commit->text.data(), static_cast<qsizetype>(commit->caret)).size();
+    SetSel(position, position);
+    ScrollCaret();
+    return commit->text;
+}
+
+QString EditBox::FitToLimit(const QString& text) const
+{
+    if (m_limit == 0)
+        return text;
+    const std::size_t used =
+        LengthWithoutBreaks(toPlainText()) - LengthWithoutBreaks(textCursor().selectedText());
+    const std::size_t room = used < m_limit ? m_limit - used : 0;
+    QString fitted;
+    std::size_t taken = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString ch = text.mid(i, width);
+        const std::size_t bytes = LengthWithoutBreaks(ch);
+        if (taken + bytes > room)
+            break;
+        taken += bytes;
+        fitted += ch;
+        i += width - 1;
+    }
+    return fitted;
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event)
+{
+    if (IsLineBreak(event) && !(m_style & res::Multiline)) {
+        event->ignore(); // a one-line box leaves Enter to the dialog
+        return;
+    }
+    const QString text = event->text();
+    const bool inserts = !text.isEmpty() && text.at(0).isPrint() && !IsLineBreak(event);
+    if (inserts) {
+        const QString typed = (m_style & res::UpperCase) ? text.toUpper() : text;
+        const QString fitted = FitToLimit(typed);
+        if (fitted.isEmpty()) {
+            QApplication::beep();
+            return;
+        }
+        if (fitted != text) {
+            insertPlainText(fitted);
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString fitted = FitToLimit(event->commitString());
+    if (fitted != event->commitString()) {
+        QInputMethodEvent limited(event->preeditString(), event->attributes());
+        limited.setCommitString(fitted, event->replacementStart(), event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&limited);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void EditBox::insertFromMimeData(const QMimeData* source)
+{
+    QString text = source->text();
+    text.remove(QLatin1Char('\r'));
+    if (!(m_style & res::Multiline))
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (m_style & res::UpperCase)
+        text = text.toUpper();
+    insertPlainText(FitToLimit(text));
+}
+
+} // namespace tessuvo

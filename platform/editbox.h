@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace tessuvo {
+
+// The program's edit box. Multi-line boxes are one line high and take Enter as a line break,
+// which the Enter commit then takes out again. Only what the user types is held to the
+// typing limit; texts the program sets are not, and raise no change notification.
+class EditBox final : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    EditBox(unsigned style, QWidget* parent = nullptr);
+
+    void SetWindowText(const std::string& text);
+    std::string GetWindowText() const;
+
+    // Typing limit in code-page bytes; line breaks do not count, so Enter always commits.
+    void SetLimitText(std::size_t bytes) { m_limit = bytes; }
+    std::size_t LimitText() const { return m_limit; }
+
+    // Selects characters start..end (end −1: to the end of the text).
+    void SetSel(int start, int end);
+    void ScrollCaret() { ensureCursorVisible(); }
+    // Puts the selection on the clipboard as plain text.
+    void Copy() { copy(); }
+
+    // Runs the Enter commit on this box: when the change just made was Enter at the end of
+    // the first line, joins the lines, puts the caret back where Enter was pressed and
+    // returns the joined text.
+    std::optional<std::string> CommitOnEnter(std::size_t lineBuffer);
+
+signals:
+    // A change the user made (typing, deleting, pasting, Enter, undo).
+    void changed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // How much of `text` fits in the limit in place of the current selection.
+    QString FitToLimit(const QString& text) const;
+
+    unsigned m_style;
+    std::size_t m_limit = 0; // 0: no limit
+    bool m_settingText = false;
+};
+
+} // namespace tessuvo

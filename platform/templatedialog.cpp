@@ -1,0 +1,185 @@
+#include "templatedialog.h"
+
+#include "dialogfont.h"
+#include "editbox.h"
+#include "menubar.h"
+#include "res/dialogtemplate.h"
+#include "res/resource.h"
+#include "scrollbar.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tessuvo {
+
+namespace {
+
+constexpr const char* IdProperty = "tessuvoDialogId";
+
+QRect PixelRect(const res::ControlTemplate& c)
+{
+    const int left = res::DialogUnitsToPixelsX(c.x);
+    const int top = res::DialogUnitsToPixelsY(c.y);
+    return QRect(QPoint(left, top), QPoint(res::DialogUnitsToPixelsX(c.x + c.width) - 1,
+                                           res::DialogUnitsToPixelsY(c.y + c.height) - 1));
+}
+
+Qt::Alignment StaticAlignment(unsigned style)
+{
+    Qt::Alignment alignment = (style & res::Centre) ? Qt::AlignHCenter : Qt::AlignLeft;
+    return alignment | ((style & res::VCentre) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(c.text);
+    const Qt::FocusPolicy focus = (c.style & res::TabStop) ? Qt::StrongFocus : Qt::NoFocus;
+    switch (c.kind) {
+    case res::ControlKind::Edit:
+        return new EditBox(c.style, parent);
+    case res::ControlKind::PushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setDefault(c.style & res::DefaultButton);
+        button->setAutoDefault(c.style & res::DefaultButton);
+        button->setFocusPolicy(focus);
+        return button;
+    }
+    case res::ControlKind::ScrollBar:
+        return new ScrollBar(parent);
+    case res::ControlKind::Static: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(StaticAlignment(c.style));
+        label->setTextFormat(Qt::PlainText);
+        if (c.style & res::Sunken)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return label;
+    }
+    case res::ControlKind::CheckBox: {
+        auto* box = new QCheckBox(text, parent);
+        box->setFocusPolicy(focus);
+        return box;
+    }
+    case res::ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(text, parent);
+        radio->setFocusPolicy(focus);
+        return radio;
+    }
+    case res::ControlKind::GroupBox:
+        return new QGroupBox(text, parent);
+    }
+    return nullptr;
+}
+
+// The substitute face sets digits wider than the design font does, so a short centred label
+// such as the "255" of a scale would lose its edges; it grows about its centre instead.
+void WidenToText(QLabel* label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    const QRect r = label->geometry();
+    if (needed > r.width())
+        label->setGeometry(r.center().x() - needed / 2, r.y(), needed, r.height());
+}
+
+} // namespace
+
+class TemplateDialog::ClientArea final : public QWidget
+{
+public:
+    ClientArea(TemplateDialog* owner) : QWidget(owner), m_owner(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_owner->PaintClient(painter);
+    }
+
+private:
+    TemplateDialog* m_owner;
+};
+
+TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent)
+{
+    const res::DialogTemplate* t = res::FindDialogTemplate(templateId);
+    Q_ASSERT(t);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (t->style & res::SystemMenu)
+        flags |= Qt::WindowSystemMenuHint;
+    if (t->style & res::MinimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setWindowTitle(QString::fromUtf8(t->caption));
+    setFont(DialogFont());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (t->menu) {
+        m_menu = new MenuBar(res::FindMenuTemplate(t->menu), this);
+        layout->setMenuBar(m_menu);
+    }
+    m_client = new ClientArea(this);
+    m_client->setFixedSize(res::DialogUnitsToPixelsX(t->width),
+                           res::DialogUnitsToPixelsY(t->height));
+    layout->addWidget(m_client);
+
+    for (const res::ControlTemplate& c : t->controls) {
+        QWidget* control = CreateControl(c, m_client);
+        control->setGeometry(PixelRect(c));
+        control->setProperty(IdProperty, c.id);
+        if (c.kind == res::ControlKind::Static && (c.style & res::Centre) &&
+            !(c.style & res::Sunken))
+            WidenToText(static_cast<QLabel*>(control));
+    }
+    layout->activate(); // fixes the size now, so that the window can be placed before it shows
+}
+
+int TemplateDialog::ControlId(const QWidget* widget)
+{
+    return widget ? widget->property(IdProperty).toInt() : 0;
+}
+
+QWidget* TemplateDialog::GetDlgItem(int id) const
+{
+    for (QWidget* child : m_client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (ControlId(child) == id)
+            return child;
+    }
+    return nullptr;
+}
+
+void TemplateDialog::InitDialogOnce()
+{
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    OnInitDialog();
+}
+
+int TemplateDialog::DoModal()
+{
+    InitDialogOnce();
+    return exec() == QDialog::Accepted ? res::IDOK : res::IDCANCEL;
+}
+
+void TemplateDialog::Create()
+{
+    InitDialogOnce();
+    show();
+}
+
+void TemplateDialog::EndDialog(int result)
+{
+    done(result == res::IDOK ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void TemplateDialog::PaintClient(QPainter&) {}
+
+} // namespace tessuvo

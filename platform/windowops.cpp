@@ -1,0 +1,46 @@
+#include "windowops.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace tessuvo {
+
+void SetTopMost(QWidget* window, bool topMost)
+{
+    // QWidget::setWindowFlag on a shown window re-creates it, which hides it and lets the
+    // window manager place it anew; the native window's flag changes the band in place.
+    if (QWindow* handle = window->windowHandle()) {
+        handle->setFlag(Qt::WindowStaysOnTopHint, topMost);
+        window->show();
+        return;
+    }
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+}
+
+bool IsTopMost(const QWidget* window)
+{
+    if (const QWindow* handle = window->windowHandle())
+        return handle->flags().testFlag(Qt::WindowStaysOnTopHint);
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void CentreOnDesktop(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - size.width()) / 2,
+                 area.y() + (area.height() - size.height()) / 2);
+}
+
+QSize PrimaryScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(0, 0);
+}
+
+} // namespace tessuvo

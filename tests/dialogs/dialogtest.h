@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/templatedialog.h"
+#include "settings/settingspath.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tessuvo::test {
+
+// The settings file the dialogs use: beside the test executable, as beside the program.
+inline std::string SettingsFile()
+{
+    return SettingsPath(ExecutableDirectory());
+}
+
+inline void WriteSettings(const std::string& content)
+{
+    std::ofstream(SettingsFile(), std::ios::binary) << content;
+}
+
+inline std::string ReadSettings()
+{
+    std::ifstream in(SettingsFile(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void RemoveSettings()
+{
+    std::filesystem::remove(SettingsFile());
+}
+
+inline std::string ClipboardText()
+{
+    return QApplication::clipboard()->text().toStdString();
+}
+
+// Types any text, one key press per character (QTest only knows the keys of ASCII).
+inline void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+template <class T> T* ControlOf(const TemplateDialog& dialog, int id)
+{
+    T* control = dialog.Control<T>(id);
+    if (!control)
+        throw std::runtime_error("no control " + std::to_string(id));
+    return control;
+}
+
+} // namespace tessuvo::test
