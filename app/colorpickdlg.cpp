@@ -3,6 +3,7 @@
 #include "colortext.h"
 #include "entercommit.h"
 #include "placement.h"
+#include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/icons.h"
 #include "platform/menubar.h"
@@ -32,6 +33,8 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     : TemplateDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME))
 {
     DoDataExchange();
+    m_editBg->setFont(CompactDialogFont());
+    m_editFg->setFont(CompactDialogFont());
 
     for (ScrollBar* bar : {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue})
         connect(bar, &ScrollBar::scrolled, this,

@@ -24,6 +24,13 @@ QFont DialogFont()
     return font;
 }
 
+QFont CompactDialogFont()
+{
+    QFont font = DialogFont();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -0.8);
+    return font;
+}
+
 QFont CreateFontA(int height, int weight, const char* face)
 {
     QFont font(QString::fromUtf8(face));

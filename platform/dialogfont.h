@@ -17,6 +17,10 @@ void InstallFontSubstitutions();
 // dialog units does not depend on the screen's resolution.
 QFont DialogFont();
 
+// The dialog font set tighter, for boxes sized to a value in the design font: the substitute
+// face draws digits wider, and "255,255,255" would not fit the colour boxes otherwise.
+QFont CompactDialogFont();
+
 // A font as the preview bands create it: `height` is the cell height in pixels.
 QFont CreateFontA(int height, int weight, const char* face);
 

@@ -55,6 +55,7 @@ void EditBox::SetWindowText(const std::string& text)
     setPlainText(q);
     m_settingText = false;
     moveCursor(QTextCursor::Start);
+    horizontalScrollBar()->setValue(0);
 }
 
 std::string EditBox::GetWindowText() const
