@@ -1,7 +1,6 @@
 #include "dialogfont.h"
 
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace tessuvo {
 
@@ -12,7 +11,7 @@ constexpr const char* SubstituteFace = "IPAPGothic";
 void InstallFontSubstitutions()
 {
     for (const char* face : {DesignFontFace, DesignFontFaceWide}) {
-        if (!QFontDatabase::families().contains(QString::fromUtf8(face)))
+        if (!QFontDatabase::hasFamily(QString::fromUtf8(face)))
             QFont::insertSubstitution(QString::fromUtf8(face), QString::fromLatin1(SubstituteFace));
     }
 }
