@@ -27,6 +27,17 @@ using namespace res;
 
 namespace {
 constexpr std::size_t ColorTextLimit = 13;
+
+// Option values and the menu items that carry their check marks.
+constexpr std::pair<int, int> NotationItems[] = {
+    {NotationDecimal, ID_NOTATION_DECIMAL},
+    {NotationHex, ID_NOTATION_HEX},
+    {NotationHtml, ID_NOTATION_HTML},
+};
+constexpr std::pair<int, int> PreviewModeItems[] = {
+    {PreviewText, ID_PREVIEW_TEXT},
+    {PreviewSides, ID_PREVIEW_SIDES},
+};
 } // namespace
 
 CColorPickDlg::CColorPickDlg(QWidget* parent)
@@ -131,12 +142,8 @@ void CColorPickDlg::OnInitDialog()
     const int y = GetPrivateProfileIntA(keys::Position, keys::Y, keys::NoPosition, m_iniPath);
     PlaceWindow(x, y);
 
-    CheckRadioGroup({{NotationDecimal, ID_NOTATION_DECIMAL},
-                     {NotationHex, ID_NOTATION_HEX},
-                     {NotationHtml, ID_NOTATION_HTML}},
-                    m_notation);
-    CheckRadioGroup({{PreviewText, ID_PREVIEW_TEXT}, {PreviewSides, ID_PREVIEW_SIDES}},
-                    m_previewMode);
+    CheckRadioGroup(NotationItems, m_notation);
+    CheckRadioGroup(PreviewModeItems, m_previewMode);
 
     m_previewText =
         GetPrivateProfileStringA(keys::Preview, keys::PreviewString, keys::DefaultPreviewText,
@@ -233,7 +240,7 @@ void CColorPickDlg::OnChangeEditFg()
         ApplyColorText(TargetText, *text);
 }
 
-void CColorPickDlg::CheckRadioGroup(std::initializer_list<std::pair<int, int>> items, int value)
+void CColorPickDlg::CheckRadioGroup(std::span<const std::pair<int, int>> items, int value)
 {
     for (const auto& [itemValue, command] : items)
         GetMenu()->CheckMenuItem(command, itemValue == value ? MF_CHECKED : MF_UNCHECKED);
@@ -241,17 +248,14 @@ void CColorPickDlg::CheckRadioGroup(std::initializer_list<std::pair<int, int>> i
 
 void CColorPickDlg::SetNotation(int notation)
 {
-    CheckRadioGroup({{NotationDecimal, ID_NOTATION_DECIMAL},
-                     {NotationHex, ID_NOTATION_HEX},
-                     {NotationHtml, ID_NOTATION_HTML}},
-                    notation);
+    CheckRadioGroup(NotationItems, notation);
     m_notation = notation;
     RefreshColors();
 }
 
 void CColorPickDlg::SetPreviewMode(int mode)
 {
-    CheckRadioGroup({{PreviewText, ID_PREVIEW_TEXT}, {PreviewSides, ID_PREVIEW_SIDES}}, mode);
+    CheckRadioGroup(PreviewModeItems, mode);
     m_previewMode = mode;
     RefreshColors();
 }

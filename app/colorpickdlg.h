@@ -4,7 +4,9 @@
 #include "platform/templatedialog.h"
 
 #include <QIcon>
+#include <span>
 #include <string>
+#include <utility>
 
 class QPushButton;
 
@@ -58,7 +60,7 @@ private:
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
-    void CheckRadioGroup(std::initializer_list<std::pair<int, int>> items, int value);
+    void CheckRadioGroup(std::span<const std::pair<int, int>> items, int value);
     void CopyThroughEdit(EditBox* edit);
 
     QPushButton* m_btnFgCopy = nullptr;

@@ -2,6 +2,10 @@
 
 #include "app/scrollcodes.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace tessuvo {
 
 ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
@@ -28,33 +32,19 @@ void ScrollBar::SetScrollPos(int position)
 
 void ScrollBar::OnAction(int action)
 {
+    static constexpr std::pair<int, int> Codes[] = {
+        {SliderSingleStepSub, SB_LINELEFT}, {SliderSingleStepAdd, SB_LINERIGHT},
+        {SliderPageStepSub, SB_PAGELEFT},   {SliderPageStepAdd, SB_PAGERIGHT},
+        {SliderToMinimum, SB_LEFT},         {SliderToMaximum, SB_RIGHT},
+        {SliderMove, SB_THUMBTRACK},
+    };
+    const auto* found = std::find_if(std::begin(Codes), std::end(Codes),
+                                     [action](const auto& entry) { return entry.first == action; });
+    if (found == std::end(Codes))
+        return;
     // Qt has already moved its slider position; the owner decides the value, and whatever
     // it sets is what Qt settles on after this signal.
-    switch (action) {
-    case SliderSingleStepSub:
-        emit scrolled(SB_LINELEFT, 0);
-        break;
-    case SliderSingleStepAdd:
-        emit scrolled(SB_LINERIGHT, 0);
-        break;
-    case SliderPageStepSub:
-        emit scrolled(SB_PAGELEFT, 0);
-        break;
-    case SliderPageStepAdd:
-        emit scrolled(SB_PAGERIGHT, 0);
-        break;
-    case SliderToMinimum:
-        emit scrolled(SB_LEFT, 0);
-        break;
-    case SliderToMaximum:
-        emit scrolled(SB_RIGHT, 0);
-        break;
-    case SliderMove:
-        emit scrolled(SB_THUMBTRACK, sliderPosition());
-        break;
-    default:
-        return;
-    }
+    emit scrolled(found->second, found->second == SB_THUMBTRACK ? sliderPosition() : 0);
     setSliderPosition(value());
 }
 

@@ -1,4 +1,5 @@
 #include "dialogtemplate.h"
+#include "findbyid.h"
 #include "resource.h"
 
 namespace tessuvo::res {
@@ -48,11 +49,7 @@ constexpr DialogTemplate Dialogs[] = {
 
 const DialogTemplate* FindDialogTemplate(int id)
 {
-    for (const DialogTemplate& dialog : Dialogs) {
-        if (dialog.id == id)
-            return &dialog;
-    }
-    return nullptr;
+    return FindById(Dialogs, id);
 }
 
 } // namespace tessuvo::res

@@ -1,4 +1,5 @@
 #include "icons.h"
+#include "findbyid.h"
 #include "resource.h"
 
 namespace tessuvo::res {
@@ -177,11 +178,7 @@ std::uint32_t IconPixelColor(char pixel)
 
 const IconImage* FindIcon(int id)
 {
-    for (const IconImage& icon : Icons) {
-        if (icon.id == id)
-            return &icon;
-    }
-    return nullptr;
+    return FindById(Icons, id);
 }
 
 } // namespace tessuvo::res
