@@ -342,7 +342,9 @@ void CColorPickDlg::OnClose()
     WritePrivateProfileStringA(keys::Flags, keys::PreviewMode, std::to_string(m_previewMode),
                                m_iniPath);
     SaveWindowPosition();
-    WritePrivateProfileStringA(keys::Preview, keys::PreviewString, m_previewText, m_iniPath);
+    // Quoted where needed, so that spaces at the ends of the preview text survive a restart.
+    WritePrivateProfileStringA(keys::Preview, keys::PreviewString, ProfileQuoted(m_previewText),
+                               m_iniPath);
 }
 
 void CColorPickDlg::SaveWindowPosition()

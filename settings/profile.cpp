@@ -114,6 +114,16 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
     return result;
 }
 
+std::string ProfileQuoted(std::string_view value)
+{
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool trimmed = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    if (!trimmed && !quoted)
+        return std::string(value);
+    return '"' + std::string(value) + '"';
+}
+
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::optional<std::string_view> value, const std::string& path)
 {

@@ -23,4 +23,8 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::optional<std::string_view> value, const std::string& path);
 
+// The value to write so that a read gives back exactly `value`: enclosed in double quotes when
+// a read would otherwise take white space off its ends or a pair of quotes off it.
+std::string ProfileQuoted(std::string_view value);
+
 } // namespace tessuvo

@@ -136,6 +136,16 @@ TEST_F(ProfileTest, WriteIntoAMissingDirectoryCreatesIt)
     EXPECT_EQ(GetPrivateProfileIntA("FLG", "RGB", 3, nested), 16);
 }
 
+TEST_F(ProfileTest, QuotedValuesComeBackUnchanged)
+{
+    for (const char* value :
+         {"[TESSUVO]", "  spaced  ", "\"quoted\"", "\"", "a \"b\" c", "", "\t"}) {
+        WritePrivateProfileStringA("PREVIEW", "STRING", ProfileQuoted(value), m_path);
+        EXPECT_EQ(Str("PREVIEW", "STRING"), value) << value;
+    }
+    EXPECT_EQ(ProfileQuoted("[TESSUVO]"), "[TESSUVO]"); // plain values stay plain
+}
+
 TEST(SettingsPath, BesideTheExecutableUnlessThatCannotBeWritten)
 {
     EXPECT_EQ(ChooseSettingsPath("/opt/t/", true, false, nullptr, "/home/u"), "/opt/t/tessuvo.ini");

@@ -298,6 +298,15 @@ TEST_F(MainWindowTest, CloseWritesTheSixValuesInOrder)
                               "[PREVIEW]\nSTRING=[TESSUVO]\n");
 }
 
+TEST_F(MainWindowTest, PreviewTextWithSpacesAtItsEndsSurvivesARestart)
+{
+    Open("[PREVIEW]\nSTRING=\"  見本  \"\n");
+    m_dlg->close();
+    Open();
+    m_dlg->close();
+    EXPECT_NE(ReadSettings().find("STRING=\"  見本  \"\n"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, EscapeEndsTheDialogWithoutWriting)
 {
     Open();
