@@ -47,7 +47,7 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     m_editBg->setFont(CompactDialogFont());
     m_editFg->setFont(CompactDialogFont());
 
-    for (ScrollBar* bar : {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue})
+    for (ScrollBar* bar : ColorBars())
         connect(bar, &ScrollBar::scrolled, this,
                 [this, bar](int code, int thumb) { OnHScroll(bar, code, thumb); });
     connect(m_editBg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditBg);
@@ -122,7 +122,7 @@ void CColorPickDlg::OnInitDialog()
         SetButtonIcon(buttons.second, icon);
     }
 
-    for (ScrollBar* bar : {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue})
+    for (ScrollBar* bar : ColorBars())
         bar->SetScrollRange(ScrollMin, ScrollMax);
     SetColor(TargetBackground, {255, 255, 255});
     SetColor(TargetText, {0, 0, 0});
@@ -190,16 +190,20 @@ Color CColorPickDlg::TextColor() const
     return {m_sbFgRed->GetScrollPos(), m_sbFgGreen->GetScrollPos(), m_sbFgBlue->GetScrollPos()};
 }
 
+std::array<ScrollBar*, 6> CColorPickDlg::ColorBars() const
+{
+    return {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue};
+}
+
 void CColorPickDlg::SetColor(int target, const Color& color)
 {
-    ScrollBar* const bars[2][3] = {{m_sbBgRed, m_sbBgGreen, m_sbBgBlue},
-                                   {m_sbFgRed, m_sbFgGreen, m_sbFgBlue}};
     if (target != TargetBackground && target != TargetText)
         return;
-    const auto& [red, green, blue] = bars[target - 1];
-    red->SetScrollPos(color.red);
-    green->SetScrollPos(color.green);
-    blue->SetScrollPos(color.blue);
+    const auto bars = ColorBars();
+    const std::size_t first = target == TargetBackground ? 0 : 3;
+    bars[first]->SetScrollPos(color.red);
+    bars[first + 1]->SetScrollPos(color.green);
+    bars[first + 2]->SetScrollPos(color.blue);
 }
 
 void CColorPickDlg::RefreshColors()

@@ -4,6 +4,7 @@
 #include "platform/templatedialog.h"
 
 #include <QIcon>
+#include <array>
 #include <span>
 #include <string>
 #include <utility>
@@ -43,6 +44,8 @@ private:
     void PlaceWindow(int x, int y);
     void SaveWindowPosition();
     void SetColor(int target, const Color& color);
+    // Background red, green, blue, then text red, green, blue.
+    std::array<ScrollBar*, 6> ColorBars() const;
 
     void OnHScroll(ScrollBar* bar, int code, int thumb);
     void OnChangeEditBg();

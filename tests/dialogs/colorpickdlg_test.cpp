@@ -172,6 +172,24 @@ TEST_F(MainWindowTest, ScrollCodesMoveAndClampTheBar)
     EXPECT_EQ(EditText(IDC_EDIT_FG), "#C80000");
 }
 
+TEST_F(MainWindowTest, MouseOnArrowsAndPageArea)
+{
+    Open();
+    ScrollBar* green = Bar(IDC_FG_GREEN);
+    const int middle = green->height() / 2;
+    const auto click = [&](int x) {
+        QTest::mousePress(green, Qt::LeftButton, {}, QPoint(x, middle));
+        QTest::mouseRelease(green, Qt::LeftButton, {}, QPoint(x, middle));
+    };
+    click(green->width() - 3); // right arrow
+    EXPECT_EQ(green->GetScrollPos(), 1);
+    click(green->width() - 25); // page area right of the thumb
+    EXPECT_EQ(green->GetScrollPos(), 11);
+    click(2); // left arrow
+    EXPECT_EQ(green->GetScrollPos(), 10);
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000A00");
+}
+
 TEST_F(MainWindowTest, NotationCommandsRewriteBothBoxesAndMoveTheMark)
 {
     Open();
