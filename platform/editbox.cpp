@@ -51,11 +51,16 @@ void EditBox::SetWindowText(const std::string& text)
     QString q = QString::fromStdString(text);
     if (m_style & res::UpperCase)
         q = q.toUpper();
-    m_settingText = true;
-    setPlainText(q);
-    m_settingText = false;
+    ReplaceText(q);
     moveCursor(QTextCursor::Start);
     horizontalScrollBar()->setValue(0);
+}
+
+void EditBox::ReplaceText(const QString& text)
+{
+    m_settingText = true;
+    setPlainText(text);
+    m_settingText = false;
 }
 
 std::string EditBox::GetWindowText() const
@@ -79,9 +84,7 @@ std::optional<std::string> EditBox::CommitOnEnter(std::size_t lineBuffer)
     const auto commit = tessuvo::CommitOnEnter(text.toStdString(), caret, lineBuffer);
     if (!commit)
         return std::nullopt;
-    m_settingText = true;
-    setPlainText(QString::fromStdString(commit->text));
-    m_settingText = false;
+    ReplaceText(QString::fromStdString(commit->text));
     const int position =
         QString::fromUtf8(commit->text.data(), static_cast<qsizetype>(commit->caret)).size();
     SetSel(position, position);

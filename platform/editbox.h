@@ -45,6 +45,8 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    // Sets the whole text without a change notification.
+    void ReplaceText(const QString& text);
     // How much of `text` fits in the limit in place of the current selection.
     QString FitToLimit(const QString& text) const;
 
