@@ -1,7 +1,8 @@
 #include "colorpickdlg.h"
 
-#include "colortext.h"
-#include "entercommit.h"
+#include "core/colortext.h"
+#include "core/entercommit.h"
+#include "core/scrollcodes.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -11,7 +12,6 @@
 #include "platform/windowops.h"
 #include "previewband.h"
 #include "res/resource.h"
-#include "scrollcodes.h"
 #include "settings/profile.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color.h"
+#include "core/color.h"
 #include "platform/templatedialog.h"
 
 #include <QIcon>

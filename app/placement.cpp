@@ -10,7 +10,6 @@ Placement PlaceWindow(int topMost, int x, int y, int screenWidth, int screenHeig
     if (topMost != 1 && (topMost != 0 || x == -1))
         return p;
     p.topMost = topMost == 1;
-    p.raise = true;
     // Only the upper bounds are tested: a window partly off the left or top edge comes back
     // where it was left.
     if (x < screenWidth && y < screenHeight) {

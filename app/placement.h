@@ -13,7 +13,6 @@ struct Placement
     Kind kind = Centre;
     int x = 0;
     int y = 0;
-    bool raise = false;   // brought to the top of its band and shown
     bool topMost = false; // placed in the always-on-top band; its menu item is checked
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "color.h"
+#include "core/color.h"
+#include "core/modes.h"
 
 #include <QRect>
 #include <QString>
@@ -14,12 +15,6 @@ inline const QRect PreviewBand(QPoint(9, 1), QPoint(260, 32));
 inline const QRect PreviewLeftHalf(QPoint(9, 1), QPoint(134, 32));
 inline const QRect PreviewRightHalf(QPoint(135, 1), QPoint(260, 32));
 inline const QRect PreviewTextBox(QPoint(9, 4), QPoint(260, 36));
-
-enum PreviewMode : int
-{
-    PreviewText = 0,  // the preview text in the text colour on the background colour
-    PreviewSides = 1, // left half background colour, right half text colour
-};
 
 // Paints the band in `mode`; any other mode paints nothing.
 void PaintPreviewBand(QPainter& painter, int mode, const Color& background, const Color& text,

@@ -1,4 +1,4 @@
-#include "app/colortext.h"
+#include "core/colortext.h"
 #include "settings/profile.h"
 #include "tags/gradation.h"
 

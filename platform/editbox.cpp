@@ -1,7 +1,7 @@
 #include "editbox.h"
 
-#include "app/codepage.h"
-#include "app/entercommit.h"
+#include "core/codepage.h"
+#include "core/entercommit.h"
 #include "res/dialogtemplate.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ bool IsLineBreak(const QKeyEvent* event)
 
 } // namespace
 
-EditBox::EditBox(unsigned style, QWidget* parent) : QPlainTextEdit(parent), m_style(style)
+EditBox::EditBox(res::ControlStyle style, QWidget* parent) : QPlainTextEdit(parent), m_style(style)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -39,7 +39,7 @@ EditBox::EditBox(unsigned style, QWidget* parent) : QPlainTextEdit(parent), m_st
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
     document()->setDocumentMargin(1);
-    setFocusPolicy((style & res::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(HasStyle(style, res::ControlStyle::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_settingText)
             emit changed();
@@ -49,7 +49,7 @@ EditBox::EditBox(unsigned style, QWidget* parent) : QPlainTextEdit(parent), m_st
 void EditBox::SetWindowText(const std::string& text)
 {
     QString q = QString::fromStdString(text);
-    if (m_style & res::UpperCase)
+    if (Has(res::ControlStyle::UpperCase))
         q = q.toUpper();
     ReplaceText(q);
     moveCursor(QTextCursor::Start);
@@ -116,14 +116,14 @@ QString EditBox::FitToLimit(const QString& text) const
 
 void EditBox::keyPressEvent(QKeyEvent* event)
 {
-    if (IsLineBreak(event) && !(m_style & res::Multiline)) {
+    if (IsLineBreak(event) && !Has(res::ControlStyle::Multiline)) {
         event->ignore(); // a one-line box leaves Enter to the dialog
         return;
     }
     const QString text = event->text();
     const bool inserts = !text.isEmpty() && text.at(0).isPrint() && !IsLineBreak(event);
     if (inserts) {
-        const QString typed = (m_style & res::UpperCase) ? text.toUpper() : text;
+        const QString typed = Has(res::ControlStyle::UpperCase) ? text.toUpper() : text;
         const QString fitted = FitToLimit(typed);
         if (fitted.isEmpty()) {
             QApplication::beep();
@@ -153,9 +153,9 @@ void EditBox::insertFromMimeData(const QMimeData* source)
 {
     QString text = source->text();
     text.remove(QLatin1Char('\r'));
-    if (!(m_style & res::Multiline))
+    if (!Has(res::ControlStyle::Multiline))
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (m_style & res::UpperCase)
+    if (Has(res::ControlStyle::UpperCase))
         text = text.toUpper();
     insertPlainText(FitToLimit(text));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "res/dialogtemplate.h"
+
 #include <QPlainTextEdit>
 #include <cstddef>
 #include <optional>
@@ -15,7 +17,7 @@ class EditBox final : public QPlainTextEdit
     Q_OBJECT
 
 public:
-    EditBox(unsigned style, QWidget* parent = nullptr);
+    EditBox(res::ControlStyle style, QWidget* parent = nullptr);
 
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
@@ -50,7 +52,9 @@ private:
     // How much of `text` fits in the limit in place of the current selection.
     QString FitToLimit(const QString& text) const;
 
-    unsigned m_style;
+    bool Has(res::ControlStyle flag) const { return res::HasStyle(m_style, flag); }
+
+    res::ControlStyle m_style;
     std::size_t m_limit = 0; // 0: no limit
     bool m_settingText = false;
 };

@@ -1,6 +1,6 @@
 #include "scrollbar.h"
 
-#include "app/scrollcodes.h"
+#include "core/scrollcodes.h"
 
 #include <algorithm>
 #include <iterator>

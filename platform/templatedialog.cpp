@@ -29,23 +29,26 @@ QRect PixelRect(const res::ControlTemplate& c)
                                            res::DialogUnitsToPixelsY(c.y + c.height) - 1));
 }
 
-Qt::Alignment StaticAlignment(unsigned style)
+Qt::Alignment StaticAlignment(res::ControlStyle style)
 {
-    Qt::Alignment alignment = (style & res::Centre) ? Qt::AlignHCenter : Qt::AlignLeft;
-    return alignment | ((style & res::VCentre) ? Qt::AlignVCenter : Qt::AlignTop);
+    Qt::Alignment alignment =
+        HasStyle(style, res::ControlStyle::Centre) ? Qt::AlignHCenter : Qt::AlignLeft;
+    return alignment |
+           (HasStyle(style, res::ControlStyle::VCentre) ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
 QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
 {
     const QString text = QString::fromUtf8(c.text);
-    const Qt::FocusPolicy focus = (c.style & res::TabStop) ? Qt::StrongFocus : Qt::NoFocus;
+    const Qt::FocusPolicy focus =
+        HasStyle(c.style, res::ControlStyle::TabStop) ? Qt::StrongFocus : Qt::NoFocus;
     switch (c.kind) {
     case res::ControlKind::Edit:
         return new EditBox(c.style, parent);
     case res::ControlKind::PushButton: {
         auto* button = new QPushButton(text, parent);
-        button->setDefault(c.style & res::DefaultButton);
-        button->setAutoDefault(c.style & res::DefaultButton);
+        button->setDefault(HasStyle(c.style, res::ControlStyle::DefaultButton));
+        button->setAutoDefault(HasStyle(c.style, res::ControlStyle::DefaultButton));
         button->setFocusPolicy(focus);
         return button;
     }
@@ -55,7 +58,7 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
         auto* label = new QLabel(text, parent);
         label->setAlignment(StaticAlignment(c.style));
         label->setTextFormat(Qt::PlainText);
-        if (c.style & res::Sunken)
+        if (HasStyle(c.style, res::ControlStyle::Sunken))
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
     }
@@ -109,9 +112,9 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent
     Q_ASSERT(t);
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (t->style & res::SystemMenu)
+    if (HasStyle(t->style, res::DialogStyle::SystemMenu))
         flags |= Qt::WindowSystemMenuHint;
-    if (t->style & res::MinimizeBox)
+    if (HasStyle(t->style, res::DialogStyle::MinimizeBox))
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
     setWindowTitle(QString::fromUtf8(t->caption));
@@ -134,8 +137,8 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent
         QWidget* control = CreateControl(c, m_client);
         control->setGeometry(PixelRect(c));
         control->setProperty(IdProperty, c.id);
-        if (c.kind == res::ControlKind::Static && (c.style & res::Centre) &&
-            !(c.style & res::Sunken))
+        if (c.kind == res::ControlKind::Static && HasStyle(c.style, res::ControlStyle::Centre) &&
+            !HasStyle(c.style, res::ControlStyle::Sunken))
             WidenToText(static_cast<QLabel*>(control));
     }
     layout->activate(); // fixes the size now, so that the window can be placed before it shows

@@ -16,23 +16,28 @@ enum class ControlKind
     GroupBox,
 };
 
-enum ControlStyle : unsigned
+enum class ControlStyle : unsigned
 {
-    Multiline = 1u << 0,
-    WantReturn = 1u << 1,
-    AutoHScroll = 1u << 2,
-    AutoVScroll = 1u << 3,
-    Border = 1u << 4,
-    TabStop = 1u << 5,
-    IconImage = 1u << 6,
-    DefaultButton = 1u << 7,
-    Centre = 1u << 8,
-    VCentre = 1u << 9,
-    Sunken = 1u << 10,
-    Group = 1u << 11,
-    UpperCase = 1u << 12,
-    NoPrefix = 1u << 13,
+    None = 0,
+    Multiline = 1u << 0, // edit: one line high, Enter inserts a line break
+    TabStop = 1u << 1,
+    IconImage = 1u << 2,     // push button: an icon instead of the caption
+    DefaultButton = 1u << 3, // push button: the dialog's default button
+    Centre = 1u << 4,
+    VCentre = 1u << 5,
+    Sunken = 1u << 6,
+    UpperCase = 1u << 7, // edit: typed letters become capitals
 };
+
+constexpr ControlStyle operator|(ControlStyle a, ControlStyle b)
+{
+    return static_cast<ControlStyle>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+
+constexpr bool HasStyle(ControlStyle styles, ControlStyle flag)
+{
+    return (static_cast<unsigned>(styles) & static_cast<unsigned>(flag)) != 0;
+}
 
 struct ControlTemplate
 {
@@ -40,24 +45,33 @@ struct ControlTemplate
     ControlKind kind;
     int x, y, width, height; // dialog units
     const char* text;
-    unsigned style;
+    ControlStyle style;
 };
 
-enum DialogStyle : unsigned
+enum class DialogStyle : unsigned
 {
+    None = 0,
     MinimizeBox = 1u << 0,
     SystemMenu = 1u << 1,
 };
+
+constexpr DialogStyle operator|(DialogStyle a, DialogStyle b)
+{
+    return static_cast<DialogStyle>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+
+constexpr bool HasStyle(DialogStyle styles, DialogStyle flag)
+{
+    return (static_cast<unsigned>(styles) & static_cast<unsigned>(flag)) != 0;
+}
 
 struct DialogTemplate
 {
     int id;
     const char* caption;
     int width, height; // dialog units
-    unsigned style;
+    DialogStyle style;
     int menu; // menu resource, 0 for none
-    const char* fontFace;
-    int pointSize;
     std::span<const ControlTemplate> controls;
 };
 
@@ -74,8 +88,5 @@ constexpr int DialogUnitsToPixelsY(int y)
 {
     return (y * 12 + (y >= 0 ? 4 : -4)) / 8;
 }
-
-inline constexpr const char* DialogFontFace = "ＭＳ Ｐゴシック";
-inline constexpr int DialogPointSize = 9;
 
 } // namespace tessuvo::res

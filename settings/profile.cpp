@@ -1,6 +1,6 @@
 #include "profile.h"
 
-#include "app/codepage.h"
+#include "core/codepage.h"
 #include "inifile.h"
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/modes.h"
+
 // Sections, keys and defaults of the settings file.
 namespace tessuvo::keys {
 
@@ -17,8 +19,8 @@ inline constexpr const char* Preview = "PREVIEW";
 inline constexpr const char* PreviewString = "STRING";
 
 inline constexpr int DefaultTopMost = 0;
-inline constexpr int DefaultNotation = 3;
-inline constexpr int DefaultPreviewMode = 0;
+inline constexpr int DefaultNotation = tessuvo::DefaultNotation;
+inline constexpr int DefaultPreviewMode = tessuvo::DefaultPreviewMode;
 inline constexpr int DefaultUseFont = 0;
 inline constexpr int NoPosition = -1;
 inline constexpr const char* DefaultPreviewText = "[TESSUVO]";

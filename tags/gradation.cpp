@@ -1,6 +1,6 @@
 #include "gradation.h"
 
-#include "app/codepage.h"
+#include "core/codepage.h"
 
 #include <cstdio>
 #include <cstdlib>

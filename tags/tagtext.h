@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/color.h"
+#include "core/color.h"
 
 #include <string>
 #include <string_view>

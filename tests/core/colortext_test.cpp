@@ -1,4 +1,4 @@
-#include "app/colortext.h"
+#include "core/colortext.h"
 
 #include <gtest/gtest.h>
 

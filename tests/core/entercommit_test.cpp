@@ -1,4 +1,4 @@
-#include "app/entercommit.h"
+#include "core/entercommit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color.h"
+#include "modes.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,14 +9,6 @@
 #include <string_view>
 
 namespace tessuvo {
-
-// How the edit boxes show a colour.
-enum NotationMode : int
-{
-    NotationHtml = 3,
-    NotationDecimal = 10,
-    NotationHex = 16,
-};
 
 // The colour as its edit box shows it in `notation`; nothing for an unknown mode, which
 // leaves the edit boxes as they are.
