@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 
 namespace tessuvo {
 
@@ -147,6 +148,13 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event)
         return;
     }
     QPlainTextEdit::inputMethodEvent(event);
+}
+
+QMimeData* EditBox::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(textCursor().selection().toPlainText());
+    return data;
 }
 
 void EditBox::insertFromMimeData(const QMimeData* source)

@@ -29,7 +29,7 @@ public:
     // Selects characters start..end (end −1: to the end of the text).
     void SetSel(int start, int end);
     void ScrollCaret() { ensureCursorVisible(); }
-    // Puts the selection on the clipboard as plain text.
+    // Puts the selection on the clipboard as plain text, replacing what it held.
     void Copy() { copy(); }
 
     // Runs the Enter commit on this box: when the change just made was Enter at the end of
@@ -45,6 +45,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    // Plain text only, for every way of copying or dragging: a tag pasted into a rich editor
+    // must arrive as the text it is. The rich formats would also have to be rendered again
+    // when a clipboard manager takes the clipboard over at exit, after the fonts are gone.
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     // Sets the whole text without a change notification.
