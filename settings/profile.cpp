@@ -3,12 +3,12 @@
 #include "core/codepage.h"
 #include "inifile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,7 +24,14 @@ std::optional<IniFile> ReadIni(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Read through istream::read, which turns a failing read (a directory in the file's place,
+    // an I/O error) into a bad stream; a stream-buffer iterator would throw instead.
+    std::string content;
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk), in.gcount() > 0)
+        content.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return std::nullopt;
     if (!IsValidUtf8(content)) {
         std::string converted;
         if (Cp932ToUtf8(content, converted))
@@ -127,14 +134,27 @@ std::string ProfileQuoted(std::string_view value)
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::optional<std::string_view> value, const std::string& path)
 {
+    const ProfileWrite write{key, value};
+    return WritePrivateProfileKeys(section, std::span(&write, 1), path);
+}
+
+bool WritePrivateProfileKeys(std::string_view section, std::span<const ProfileWrite> writes,
+                             const std::string& path)
+{
+    if (writes.empty())
+        return true;
     auto existing = ReadIni(path);
-    if (!existing && !value)
+    const bool writesValue = std::any_of(writes.begin(), writes.end(),
+                                         [](const ProfileWrite& w) { return w.value.has_value(); });
+    if (!existing && !writesValue)
         return true; // nothing to remove from a file that is not there
-    IniFile ini = existing.value_or(IniFile{});
-    if (value)
-        ini.SetValue(section, key, *value);
-    else
-        ini.RemoveKey(section, key);
+    IniFile ini = std::move(existing).value_or(IniFile{});
+    for (const ProfileWrite& w : writes) {
+        if (w.value)
+            ini.SetValue(section, w.key, *w.value);
+        else
+            ini.RemoveKey(section, w.key);
+    }
     return ReplaceFileAtomically(path, ini.Serialize());
 }
 

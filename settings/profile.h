@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,18 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 // Writes the key, creating the file and the section as needed; no value removes the key.
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::optional<std::string_view> value, const std::string& path);
+
+struct ProfileWrite
+{
+    std::string_view key;
+    std::optional<std::string_view> value; // none removes the key
+};
+
+// The writes of one section applied in order, leaving the file exactly as the same sequence of
+// WritePrivateProfileStringA calls would, but in a single replacement of the file: a reader
+// never sees a half-done group, and a group is written whole or not at all.
+bool WritePrivateProfileKeys(std::string_view section, std::span<const ProfileWrite> writes,
+                             const std::string& path);
 
 // The value to write so that a read gives back exactly `value`: enclosed in double quotes when
 // a read would otherwise take white space off its ends or a pair of quotes off it.

@@ -146,6 +146,25 @@ TEST_F(ProfileTest, QuotedValuesComeBackUnchanged)
     EXPECT_EQ(ProfileQuoted("[TESSUVO]"), "[TESSUVO]"); // plain values stay plain
 }
 
+TEST_F(ProfileTest, KeysOfOneSectionAreWrittenInOrderAsSingleWritesWould)
+{
+    Put("[BG3]\nITEM=1\nred=1\ngreen=2\nblue=3\n[FG3]\nred=4\n");
+    const ProfileWrite deleteSlot[] = {{"RED", std::nullopt},  {"green", std::nullopt},
+                                       {"blue", std::nullopt}, {"ITEM", "0"},
+                                       {"gone", std::nullopt}, {"new", "x"}};
+    EXPECT_TRUE(WritePrivateProfileKeys("bg3", deleteSlot, m_path));
+    const ProfileWrite fresh[] = {{"ITEM", "1"}, {"red", "5"}, {"tmp", "t"}, {"tmp", std::nullopt}};
+    EXPECT_TRUE(WritePrivateProfileKeys("BG1", fresh, m_path));
+    EXPECT_EQ(Contents(), "[BG3]\nITEM=0\nnew=x\n[FG3]\nred=4\n[BG1]\nITEM=1\nred=5\n");
+}
+
+TEST_F(ProfileTest, KeyRemovalsAloneCreateNoFile)
+{
+    const ProfileWrite removals[] = {{"red", std::nullopt}, {"ITEM", std::nullopt}};
+    EXPECT_TRUE(WritePrivateProfileKeys("BG1", removals, m_path));
+    EXPECT_FALSE(fs::exists(m_path));
+}
+
 TEST(SettingsPath, BesideTheExecutableUnlessThatCannotBeWritten)
 {
     EXPECT_EQ(ChooseSettingsPath("/opt/t/", true, false, nullptr, "/home/u"), "/opt/t/tessuvo.ini");

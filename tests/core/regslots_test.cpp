@@ -1,0 +1,137 @@
+#include "collections/regslots.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+using namespace tessuvo;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr Color Face{7, 8, 9};
+constexpr SlotValues Empty{-1, -1, -1};
+constexpr SlotValues FaceValues{7, 8, 9};
+
+class RegSlotsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("tessuvo-regslots-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        m_path = (m_dir / "tessuvo.ini").string();
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    void Put(const std::string& content) { std::ofstream(m_path, std::ios::binary) << content; }
+    std::string Contents() const
+    {
+        std::ifstream in(m_path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    SlotValues Choice(int target, int slot) const { return ReadSlot(m_path, target, slot, -1); }
+
+    fs::path m_dir;
+    std::string m_path;
+};
+
+TEST_F(RegSlotsTest, MissingFileIsAllFreeAndTheFirstRegisterCreatesSlotOne)
+{
+    for (const auto& [target, expected] :
+         {std::pair{1, "[BG1]\nITEM=1\nred=10\ngreen=0\nblue=255\n"},
+          std::pair{2, "[FG1]\nITEM=1\nred=10\ngreen=0\nblue=255\n"}}) {
+        fs::remove(m_path);
+        for (int slot = 1; slot <= SlotCount; ++slot) {
+            EXPECT_EQ(Choice(target, slot), Empty);
+            EXPECT_EQ(ReadSlotFace(m_path, target, slot, Face), FaceValues);
+        }
+        EXPECT_FALSE(fs::exists(m_path));
+        EXPECT_EQ(RegisterSlot(m_path, target, 10, 0, 255), 1);
+        EXPECT_EQ(Contents(), expected);
+    }
+}
+
+TEST_F(RegSlotsTest, RegisterFillsTheGapThatDeleteLeft)
+{
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(RegisterSlot(m_path, TargetBackground, i, i, i), i);
+    DeleteSlot(m_path, TargetBackground, 3);
+    EXPECT_NE(Contents().find("[BG3]\nITEM=0\n[BG4]"), std::string::npos) << Contents();
+    EXPECT_EQ(Choice(TargetBackground, 3), Empty);
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 30, 31, 32), 3);
+    EXPECT_EQ(Choice(TargetBackground, 3), (SlotValues{30, 31, 32}));
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 6, 6, 6), 6);
+}
+
+TEST_F(RegSlotsTest, FullSetWritesNothingAndTheOtherSetIsUntouched)
+{
+    for (int i = 1; i <= SlotCount; ++i)
+        RegisterSlot(m_path, TargetBackground, i, 0, 0);
+    const std::string full = Contents();
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 1, 2, 3), 0);
+    EXPECT_EQ(Contents(), full);
+
+    EXPECT_EQ(RegisterSlot(m_path, TargetText, 40, 50, 60), 1);
+    EXPECT_EQ(Contents(), full + "[FG1]\nITEM=1\nred=40\ngreen=50\nblue=60\n");
+    DeleteSlot(m_path, TargetText, 1);
+    EXPECT_EQ(Choice(TargetBackground, 1), (SlotValues{1, 0, 0}));
+    DeleteSlot(m_path, TargetBackground, 2);
+    EXPECT_EQ(RegisterSlot(m_path, TargetText, 0, 0, 0), 1); // the freed BG2 does not count
+}
+
+TEST_F(RegSlotsTest, HandEditedSlotsShowLowBitsAndYieldWholeValues)
+{
+    Put("[BG1]\nITEM=0\nred=1\ngreen=2\nblue=3\n" // deleted, colour put back by hand
+        "[BG2]\nITEM=1\n"                         // in use without a colour
+        "[bg3]\nRED=300\ngreen=-5\nblue=256\n"    // no mark: free
+        "[BG4]\nITEM=-1\n[FG5]\nITEM=1\nred=9\ngreen=9\nblue=9\n");
+    const struct
+    {
+        int slot;
+        SlotValues choice, face;
+    } cases[] = {{1, {1, 2, 3}, {1, 2, 3}},
+                 {2, Empty, FaceValues},
+                 {3, {300, -5, 256}, {44, 251, 0}},
+                 {5, Empty, FaceValues}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Choice(TargetBackground, c.slot), c.choice) << c.slot;
+        EXPECT_EQ(ReadSlotFace(m_path, TargetBackground, c.slot, Face), c.face) << c.slot;
+    }
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 100, 101, 102), 1);
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 200, 201, 202), 3);
+    EXPECT_EQ(Choice(TargetBackground, 3), (SlotValues{200, 201, 202}));
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 0, 0, 0), 5); // any mark but 0 is in use
+}
+
+TEST_F(RegSlotsTest, NoSuchTargetOrSlotReadsDefaultsAndWritesNothing)
+{
+    Put("[BG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n[FG0]\nred=5\n[BG19]\nred=5\n");
+    const std::string before = Contents();
+    for (const auto& [target, slot] : {std::pair{0, 1}, {3, 1}, {1, 0}, {1, 19}, {2, 0}}) {
+        EXPECT_EQ(Choice(target, slot), Empty);
+        EXPECT_EQ(ReadSlotFace(m_path, target, slot, Face), FaceValues);
+        DeleteSlot(m_path, target, slot);
+    }
+    EXPECT_EQ(RegisterSlot(m_path, 0, 1, 2, 3), 0);
+    EXPECT_EQ(RegisterSlot(m_path, 3, 1, 2, 3), 0);
+    EXPECT_EQ(Contents(), before);
+}
+
+TEST_F(RegSlotsTest, UnreadableFileReadsDefaults)
+{
+    fs::create_directory(m_path);
+    EXPECT_EQ(Choice(TargetBackground, 1), Empty);
+    EXPECT_EQ(ReadSlotFace(m_path, TargetText, 1, Face), FaceValues);
+    RegisterSlot(m_path, TargetBackground, 1, 2, 3);
+    DeleteSlot(m_path, TargetBackground, 1);
+    EXPECT_TRUE(fs::is_directory(m_path));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+} // namespace
