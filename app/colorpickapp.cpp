@@ -2,12 +2,14 @@
 
 #include "colorpickdlg.h"
 #include "platform/dialogfont.h"
+#include "platform/qttranslation.h"
 
 namespace tessuvo {
 
 bool CColorPickApp::InitInstance()
 {
     InstallFontSubstitutions();
+    InstallQtTranslation();
     CColorPickDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();

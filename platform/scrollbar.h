@@ -23,9 +23,12 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void OnAction(int action);
+    // The position whose thumb is centred on `x`.
+    int PositionAt(int x) const;
 };
 
 } // namespace tessuvo

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev
+    qt6-base-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
 )
