@@ -117,12 +117,23 @@ QString EditBox::FitToLimit(const QString& text) const
 
 void EditBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        Has(res::ControlStyle::Multiline)) {
+        // A multi-line box keeps Escape from becoming the dialog's Cancel: it asks its
+        // window to close instead, as the close box does, so the window's close handler runs.
+        window()->close();
+        return;
+    }
     if (IsLineBreak(event) && !Has(res::ControlStyle::Multiline)) {
         event->ignore(); // a one-line box leaves Enter to the dialog
         return;
     }
     const QString text = event->text();
-    const bool inserts = !text.isEmpty() && text.at(0).isPrint() && !IsLineBreak(event);
+    // Shortcuts (Ctrl+C, Ctrl+A) may carry a letter as their text; they insert nothing.
+    const bool shortcut =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool inserts =
+        !shortcut && !text.isEmpty() && text.at(0).isPrint() && !IsLineBreak(event);
     if (inserts) {
         const QString typed = Has(res::ControlStyle::UpperCase) ? text.toUpper() : text;
         const QString fitted = FitToLimit(typed);
@@ -140,7 +151,9 @@ void EditBox::keyPressEvent(QKeyEvent* event)
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    const QString fitted = FitToLimit(event->commitString());
+    const QString committed =
+        Has(res::ControlStyle::UpperCase) ? event->commitString().toUpper() : event->commitString();
+    const QString fitted = FitToLimit(committed);
     if (fitted != event->commitString()) {
         QInputMethodEvent limited(event->preeditString(), event->attributes());
         limited.setCommitString(fitted, event->replacementStart(), event->replacementLength());

@@ -10,7 +10,8 @@
 namespace tessuvo {
 
 // The program's edit box. Multi-line boxes are one line high and take Enter as a line break,
-// which the Enter commit then takes out again. Only what the user types is held to the
+// which the Enter commit then takes out again; Escape in them closes their window through its
+// close handler rather than cancelling it. Only what the user types is held to the
 // typing limit; texts the program sets are not, and raise no change notification.
 class EditBox final : public QPlainTextEdit
 {
