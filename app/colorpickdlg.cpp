@@ -1,5 +1,7 @@
 #include "colorpickdlg.h"
 
+#include "collections/regcolordlg.h"
+#include "collections/samplecolordlg.h"
 #include "core/colortext.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
@@ -28,6 +30,32 @@ using namespace res;
 namespace {
 constexpr std::size_t ColorTextLimit = 13;
 
+// The fixed tooltips of the ten buttons, which are also their accessible names; nullptr for
+// any other control.
+const char* ButtonToolTip(int id)
+{
+    switch (id) {
+    case IDC_BG_COPY:
+    case IDC_FG_COPY:
+        return "ｺﾋﾟｰ";
+    case IDC_BG_PALETTE:
+    case IDC_FG_PALETTE:
+        return "ｻﾝﾌﾟﾙｶﾗｰﾊﾟﾚｯﾄ";
+    case IDC_BG_PICK:
+    case IDC_FG_PICK:
+        return "ｽﾎﾟｲﾄ";
+    case IDC_BG_REGISTER:
+    case IDC_FG_REGISTER:
+        return "登録";
+    case IDC_BG_TAG:
+        return "BODYﾀｸﾞ生成";
+    case IDC_FG_TAG:
+        return "FONTﾀｸﾞ生成";
+    default:
+        return nullptr;
+    }
+}
+
 // Option values and the menu items that carry their check marks.
 constexpr std::pair<int, int> NotationItems[] = {
     {NotationDecimal, ID_NOTATION_DECIMAL},
@@ -47,13 +75,19 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     m_editBg->setFont(CompactDialogFont());
     m_editFg->setFont(CompactDialogFont());
 
-    for (ScrollBar* bar : ColorBars())
-        connect(bar, &ScrollBar::scrolled, this,
-                [this, bar](int code, int thumb) { OnHScroll(bar, code, thumb); });
+    for (const ColorBars* bars : {&m_barsBg, &m_barsFg})
+        bars->Connect(this,
+                      [this](ScrollBar* bar, int code, int thumb) { OnHScroll(bar, code, thumb); });
     connect(m_editBg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditBg);
     connect(m_editFg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditFg);
     connect(m_btnBgTag, &QPushButton::clicked, this, &CColorPickDlg::OnBodyTag);
     connect(m_btnFgTag, &QPushButton::clicked, this, &CColorPickDlg::OnFontTag);
+    connect(m_btnBgCopy, &QPushButton::clicked, this, &CColorPickDlg::OnBgCopy);
+    connect(m_btnFgCopy, &QPushButton::clicked, this, &CColorPickDlg::OnFgCopy);
+    connect(m_btnBgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnBgPalette);
+    connect(m_btnFgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnFgPalette);
+    connect(m_btnBgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnBgRegister);
+    connect(m_btnFgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnFgRegister);
 
     const MenuBar* menu = GetMenu();
     const auto route = [this, menu](int command, void (CColorPickDlg::*handler)()) {
@@ -62,6 +96,12 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     route(ID_APP_EXIT, &CColorPickDlg::OnExit);
     route(ID_BODY_TAG, &CColorPickDlg::OnBodyTag);
     route(ID_FONT_TAG, &CColorPickDlg::OnFontTag);
+    route(ID_BG_COPY, &CColorPickDlg::OnBgCopy);
+    route(ID_FG_COPY, &CColorPickDlg::OnFgCopy);
+    route(ID_BG_PALETTE, &CColorPickDlg::OnBgPalette);
+    route(ID_FG_PALETTE, &CColorPickDlg::OnFgPalette);
+    route(ID_BG_REGISTER, &CColorPickDlg::OnBgRegister);
+    route(ID_FG_REGISTER, &CColorPickDlg::OnFgRegister);
     route(ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal);
     route(ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex);
     route(ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml);
@@ -90,6 +130,8 @@ void CColorPickDlg::DoDataExchange()
     m_sbBgBlue = Control<ScrollBar>(IDC_BG_BLUE);
     m_sbBgGreen = Control<ScrollBar>(IDC_BG_GREEN);
     m_sbBgRed = Control<ScrollBar>(IDC_BG_RED);
+    m_barsBg = ColorBars(m_sbBgRed, m_sbBgGreen, m_sbBgBlue);
+    m_barsFg = ColorBars(m_sbFgRed, m_sbFgGreen, m_sbFgBlue);
 }
 
 void CColorPickDlg::UpdateData(bool saveAndValidate)
@@ -118,12 +160,15 @@ void CColorPickDlg::OnInitDialog()
         {IDI_TAG, {m_btnBgTag, m_btnFgTag}},
     };
     for (const auto& [icon, buttons] : images) {
-        SetButtonIcon(buttons.first, icon);
-        SetButtonIcon(buttons.second, icon);
+        for (QPushButton* button : {buttons.first, buttons.second}) {
+            SetButtonIcon(button, icon);
+            // Read out by screen readers in place of the hidden caption.
+            button->setAccessibleName(QString::fromUtf8(ButtonToolTip(ControlId(button))));
+        }
     }
 
-    for (ScrollBar* bar : ColorBars())
-        bar->SetScrollRange(ScrollMin, ScrollMax);
+    m_barsBg.SetRange();
+    m_barsFg.SetRange();
     SetColor(TargetBackground, {255, 255, 255});
     SetColor(TargetText, {0, 0, 0});
 
@@ -182,28 +227,23 @@ void CColorPickDlg::PaintClient(QPainter& painter)
 
 Color CColorPickDlg::BackgroundColor() const
 {
-    return {m_sbBgRed->GetScrollPos(), m_sbBgGreen->GetScrollPos(), m_sbBgBlue->GetScrollPos()};
+    return m_barsBg.Get();
 }
 
 Color CColorPickDlg::TextColor() const
 {
-    return {m_sbFgRed->GetScrollPos(), m_sbFgGreen->GetScrollPos(), m_sbFgBlue->GetScrollPos()};
+    return m_barsFg.Get();
 }
 
-std::array<ScrollBar*, 6> CColorPickDlg::ColorBars() const
+const ColorBars& CColorPickDlg::BarsOf(int target) const
 {
-    return {m_sbBgRed, m_sbBgGreen, m_sbBgBlue, m_sbFgRed, m_sbFgGreen, m_sbFgBlue};
+    return target == TargetBackground ? m_barsBg : m_barsFg;
 }
 
 void CColorPickDlg::SetColor(int target, const Color& color)
 {
-    if (target != TargetBackground && target != TargetText)
-        return;
-    const auto bars = ColorBars();
-    const std::size_t first = target == TargetBackground ? 0 : 3;
-    bars[first]->SetScrollPos(color.red);
-    bars[first + 1]->SetScrollPos(color.green);
-    bars[first + 2]->SetScrollPos(color.blue);
+    if (target == TargetBackground || target == TargetText)
+        BarsOf(target).Set(color);
 }
 
 void CColorPickDlg::RefreshColors()
@@ -331,6 +371,71 @@ void CColorPickDlg::OnFontTag()
     UpdateData(false);
     CopyThroughEdit(m_editFg);
     RefreshColors();
+}
+
+void CColorPickDlg::OnBgCopy()
+{
+    CopyThroughEdit(m_editBg);
+}
+
+void CColorPickDlg::OnFgCopy()
+{
+    CopyThroughEdit(m_editFg);
+}
+
+void CColorPickDlg::OnBgPalette()
+{
+    ChooseFromPalette(TargetBackground);
+}
+
+void CColorPickDlg::OnFgPalette()
+{
+    ChooseFromPalette(TargetText);
+}
+
+void CColorPickDlg::OnBgRegister()
+{
+    ChooseFromRegistered(TargetBackground);
+}
+
+void CColorPickDlg::OnFgRegister()
+{
+    ChooseFromRegistered(TargetText);
+}
+
+// The side dialogs are owned by this window, so that they stay above it when it is kept on
+// top and open centred over it.
+void CColorPickDlg::ChooseFromPalette(int target)
+{
+    CSampleColorDlg dlg(this);
+    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
+        return;
+    SetColor(target, {dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
+    RefreshColors();
+}
+
+void CColorPickDlg::ChooseFromRegistered(int target)
+{
+    CRegColorDlg dlg(this);
+    const Color offered = BarsOf(target).Get();
+    dlg.m_regRed = offered.red;
+    dlg.m_regGreen = offered.green;
+    dlg.m_regBlue = offered.blue;
+    dlg.m_target = target;
+    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
+        return;
+    SetColor(target, {dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
+    RefreshColors();
+}
+
+std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint) const
+{
+    if (const char* text = ButtonToolTip(id))
+        return text;
+    if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)
+        return std::nullopt;
+    return FormatColor(OtherNotation(m_notation),
+                       id == IDC_EDIT_BG ? BackgroundColor() : TextColor());
 }
 
 void CColorPickDlg::closeEvent(QCloseEvent* event)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/color.h"
+#include "platform/colorbars.h"
 #include "platform/templatedialog.h"
 
 #include <QIcon>
-#include <array>
 #include <span>
 #include <string>
 #include <utility>
@@ -37,6 +37,7 @@ protected:
     void PaintClient(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
 
 private:
     void DoDataExchange();
@@ -44,8 +45,7 @@ private:
     void PlaceWindow(int x, int y);
     void SaveWindowPosition();
     void SetColor(int target, const Color& color);
-    // Background red, green, blue, then text red, green, blue.
-    std::array<ScrollBar*, 6> ColorBars() const;
+    const ColorBars& BarsOf(int target) const;
 
     void OnHScroll(ScrollBar* bar, int code, int thumb);
     void OnChangeEditBg();
@@ -60,11 +60,19 @@ private:
     void OnBodyTag();
     void OnFontTag();
     void OnClose();
+    void OnBgCopy();
+    void OnFgCopy();
+    void OnBgPalette();
+    void OnFgPalette();
+    void OnBgRegister();
+    void OnFgRegister();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
     void CheckRadioGroup(std::span<const std::pair<int, int>> items, int value);
     void CopyThroughEdit(EditBox* edit);
+    void ChooseFromPalette(int target);
+    void ChooseFromRegistered(int target);
 
     QPushButton* m_btnFgCopy = nullptr;
     QPushButton* m_btnFgTag = nullptr;
@@ -84,6 +92,8 @@ private:
     ScrollBar* m_sbBgBlue = nullptr;
     ScrollBar* m_sbBgGreen = nullptr;
     ScrollBar* m_sbBgRed = nullptr;
+    ColorBars m_barsBg;
+    ColorBars m_barsFg;
     std::string m_strBg;
     std::string m_strFg;
     QIcon m_hIcon;

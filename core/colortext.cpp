@@ -42,6 +42,19 @@ int AsSigned32(std::uint32_t value)
 
 } // namespace
 
+int OtherNotation(int notation)
+{
+    switch (notation) {
+    case NotationHtml:
+    case NotationHex:
+        return NotationDecimal;
+    case NotationDecimal:
+        return NotationHex;
+    default:
+        return 0;
+    }
+}
+
 std::optional<std::string> FormatColor(int notation, const Color& c)
 {
     char buffer[48];

@@ -14,6 +14,10 @@ namespace tessuvo {
 // leaves the edit boxes as they are.
 std::optional<std::string> FormatColor(int notation, const Color& color);
 
+// The notation a tooltip shows beside the boxes: decimal for the HTML and hexadecimal
+// notations, hexadecimal for decimal; 0 (no text) for an unknown notation.
+int OtherNotation(int notation);
+
 // strtoul with the semantics of the design's 32-bit unsigned long: leading white space,
 // an optional sign (a minus negates modulo 2^32), "0x" in base 16, digits up to the first
 // other character, the largest value on overflow.

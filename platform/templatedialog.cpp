@@ -1,5 +1,6 @@
 #include "templatedialog.h"
 
+#include "colorbutton.h"
 #include "dialogfont.h"
 #include "editbox.h"
 #include "menubar.h"
@@ -9,10 +10,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace tessuvo {
@@ -48,10 +52,13 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
     case res::ControlKind::PushButton: {
         auto* button = new QPushButton(text, parent);
         button->setDefault(HasStyle(c.style, res::ControlStyle::DefaultButton));
-        button->setAutoDefault(HasStyle(c.style, res::ControlStyle::DefaultButton));
+        // A push button with the focus acts as the default one: Enter presses it.
+        button->setAutoDefault(true);
         button->setFocusPolicy(focus);
         return button;
     }
+    case res::ControlKind::ColorButton:
+        return new ColorButton(text, parent);
     case res::ControlKind::ScrollBar:
         return new ScrollBar(parent);
     case res::ControlKind::Static: {
@@ -72,8 +79,13 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
         radio->setFocusPolicy(focus);
         return radio;
     }
-    case res::ControlKind::GroupBox:
-        return new QGroupBox(text, parent);
+    case res::ControlKind::GroupBox: {
+        // Only a frame: whatever its place in the template, it lies beneath the controls it
+        // frames and never takes their clicks.
+        auto* box = new QGroupBox(text, parent);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return box;
+    }
     }
     return nullptr;
 }
@@ -137,10 +149,23 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent
         QWidget* control = CreateControl(c, m_client);
         control->setGeometry(PixelRect(c));
         control->setProperty(IdProperty, c.id);
+        if (c.kind == res::ControlKind::GroupBox)
+            control->lower();
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            if (c.id == res::IDOK)
+                connect(button, &QPushButton::clicked, this, &QDialog::accept);
+            else if (c.id == res::IDCANCEL)
+                connect(button, &QPushButton::clicked, this, &QDialog::reject);
+        }
+        if (auto* button = qobject_cast<ColorButton*>(control))
+            button->SetFaceProvider([this, id = c.id] { return ColorButtonFace(id); });
         if (c.kind == res::ControlKind::Static && HasStyle(c.style, res::ControlStyle::Centre) &&
             !HasStyle(c.style, res::ControlStyle::Sunken))
             WidenToText(static_cast<QLabel*>(control));
     }
+    m_client->installEventFilter(this);
+    for (QWidget* widget : m_client->findChildren<QWidget*>())
+        widget->installEventFilter(this); // the edit boxes' viewports too
     layout->activate(); // fixes the size now, so that the window can be placed before it shows
 }
 
@@ -184,5 +209,52 @@ void TemplateDialog::EndDialog(int result)
 }
 
 void TemplateDialog::PaintClient(QPainter&) {}
+
+QColor TemplateDialog::ColorButtonFace(int) const
+{
+    return {};
+}
+
+std::optional<std::string> TemplateDialog::ToolTipText(int, QPoint) const
+{
+    return std::nullopt;
+}
+
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+        return QDialog::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    QWidget* control = widget;
+    while (control != m_client && control->parentWidget() != m_client)
+        control = control->parentWidget();
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int id = control == m_client ? 0 : ControlId(control);
+    if (const auto text = ToolTipText(id, widget->mapTo(m_client, help->pos())))
+        QToolTip::showText(help->globalPos(), QString::fromStdString(*text), widget);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void TemplateDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Enter on a colour button goes to the default button; a dialog without one treats it
+    // as its OK button, as the platform's dialogs do.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<ColorButton*>(focusWidget())) {
+        QPushButton* target = nullptr;
+        for (QPushButton* button : m_client->findChildren<QPushButton*>()) {
+            if (button->isDefault())
+                target = button;
+        }
+        if (!target)
+            target = Control<QPushButton>(res::IDOK);
+        if (target && target->isEnabled())
+            target->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 } // namespace tessuvo

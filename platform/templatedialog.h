@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
+#include <string>
 
 class QPainter;
 
@@ -37,6 +39,14 @@ protected:
     virtual void OnInitDialog() {}
     // Paints over the client area after its controls' background has been drawn.
     virtual void PaintClient(QPainter& painter);
+    // The face of colour button `id`, asked at each of its paints; invalid for the button face.
+    virtual QColor ColorButtonFace(int id) const;
+    // The tooltip over control `id`, or over the painted client area (id 0) at `clientPoint`,
+    // formed at the moment it is asked for; nothing shows no tooltip.
+    virtual std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class ClientArea;

@@ -41,9 +41,85 @@ constexpr ControlTemplate MainControls[] = {
     {IDC_STATIC, ControlKind::Static, 73, 94, 8, 10, "青", Centre},
 };
 
+constexpr ControlTemplate SampleColorControls[] = {
+    {IDOK, ControlKind::PushButton, 100, 5, 25, 14, "選択", DefaultButton | TabStop},
+    {IDCANCEL, ControlKind::PushButton, 100, 21, 25, 14, "ｷｬﾝｾﾙ", TabStop},
+    {1000, ControlKind::ColorButton, 5, 5, 15, 15, "黒", TabStop},
+    {1019, ControlKind::ColorButton, 20, 5, 15, 15, "紺", TabStop},
+    {1002, ControlKind::ColorButton, 35, 5, 15, 15, "紫", TabStop},
+    {1004, ControlKind::ColorButton, 50, 5, 15, 15, "茶", TabStop},
+    {1008, ControlKind::ColorButton, 65, 5, 15, 15, "橙", TabStop},
+    {1005, ControlKind::ColorButton, 80, 5, 15, 15, "緑", TabStop},
+    {1016, ControlKind::ColorButton, 5, 20, 15, 15, "灰", TabStop},
+    {1017, ControlKind::ColorButton, 20, 20, 15, 15, "青", TabStop},
+    {1020, ControlKind::ColorButton, 35, 20, 15, 15, "ｍ", TabStop},
+    {1003, ControlKind::ColorButton, 50, 20, 15, 15, "赤", TabStop},
+    {1007, ControlKind::ColorButton, 65, 20, 15, 15, "黄", TabStop},
+    {1006, ControlKind::ColorButton, 80, 20, 15, 15, "黄緑", TabStop},
+    {1018, ControlKind::ColorButton, 5, 35, 15, 15, "白", TabStop},
+    {1001, ControlKind::ColorButton, 20, 35, 15, 15, "空", TabStop},
+    {1014, ControlKind::ColorButton, 35, 35, 15, 15, "ｐ", TabStop},
+    {1009, ControlKind::ColorButton, 50, 35, 15, 15, "桃", TabStop},
+    {1013, ControlKind::ColorButton, 65, 35, 15, 15, "ｂ", TabStop},
+    {1015, ControlKind::ColorButton, 80, 35, 15, 15, "ａ", TabStop},
+};
+
+constexpr ControlTemplate RegColorControls[] = {
+    {IDC_REG_REGISTER, ControlKind::PushButton, 100, 5, 30, 15, "登録する", TabStop},
+    {IDOK, ControlKind::PushButton, 100, 30, 30, 14, "選択", TabStop},
+    {IDC_REG_DELETE, ControlKind::PushButton, 100, 45, 30, 14, "削除", TabStop},
+    {IDCANCEL, ControlKind::PushButton, 100, 60, 30, 14, "閉じる", TabStop},
+    {1000, ControlKind::ColorButton, 5, 30, 15, 15, "Button1", TabStop},
+    {1016, ControlKind::ColorButton, 20, 30, 15, 15, "Button2", TabStop},
+    {1017, ControlKind::ColorButton, 35, 30, 15, 15, "Button3", TabStop},
+    {1019, ControlKind::ColorButton, 50, 30, 15, 15, "Button4", TabStop},
+    {1006, ControlKind::ColorButton, 65, 30, 15, 15, "Button5", TabStop},
+    {1007, ControlKind::ColorButton, 80, 30, 15, 15, "Button6", TabStop},
+    {1001, ControlKind::ColorButton, 5, 45, 15, 15, "Button7", TabStop},
+    {1002, ControlKind::ColorButton, 20, 45, 15, 15, "Button8", TabStop},
+    {1003, ControlKind::ColorButton, 35, 45, 15, 15, "Button9", TabStop},
+    {1004, ControlKind::ColorButton, 50, 45, 15, 15, "Button10", TabStop},
+    {1005, ControlKind::ColorButton, 65, 45, 15, 15, "Button11", TabStop},
+    {1008, ControlKind::ColorButton, 80, 45, 15, 15, "Button14", TabStop},
+    {1014, ControlKind::ColorButton, 5, 60, 15, 15, "Button17", TabStop},
+    {1018, ControlKind::ColorButton, 20, 60, 15, 15, "Button18", TabStop},
+    {1020, ControlKind::ColorButton, 35, 60, 15, 15, "Button20", TabStop},
+    {1015, ControlKind::ColorButton, 50, 60, 15, 15, "Button21", TabStop},
+    {1028, ControlKind::ColorButton, 65, 60, 15, 15, "Button22", TabStop},
+    {1029, ControlKind::ColorButton, 80, 60, 15, 15, "Button23", TabStop},
+    {IDC_REG_SWATCH, ControlKind::ColorButton, 5, 5, 15, 15, "Button15", TabStop},
+    {IDC_STATIC, ControlKind::Static, 25, 5, 70, 15, "この色を登録しますか？", VCentre},
+};
+
+// Lists its group box last, as its resource does: the box must stay beneath the controls it
+// frames.
+constexpr ControlTemplate GradationControls[] = {
+    {IDC_GRAD_TEXT, ControlKind::Edit, 4, 25, 90, 14, "", TabStop},
+    {IDC_GRAD_COPY, ControlKind::PushButton, 97, 25, 13, 15, "Cp", IconButton},
+    {IDCANCEL, ControlKind::PushButton, 113, 25, 25, 15, "閉じる", TabStop},
+    {IDC_GRAD_COLOR, ControlKind::Edit, 9, 53, 40, 12, "", ColorEdit | UpperCase},
+    {IDC_GRAD_PALETTE, ControlKind::PushButton, 9, 67, 13, 15, "Cp", IconButton},
+    {IDC_GRAD_PICK, ControlKind::PushButton, 23, 67, 13, 15, "Cp", IconButton},
+    {IDC_GRAD_REGISTER, ControlKind::PushButton, 36, 67, 13, 15, "Cp", IconButton},
+    {IDC_GRAD_PREVIEW_BG, ControlKind::RadioButton, 9, 85, 37, 10, "背景色", None},
+    {IDC_GRAD_MIDDLE, ControlKind::RadioButton, 9, 96, 37, 10, "中間色", None},
+    {IDC_GRAD_RED, ControlKind::ScrollBar, 64, 65, 67, 10, "", None},
+    {IDC_GRAD_GREEN, ControlKind::ScrollBar, 64, 79, 67, 10, "", None},
+    {IDC_GRAD_BLUE, ControlKind::ScrollBar, 64, 93, 67, 10, "", None},
+    {IDC_STATIC, ControlKind::Static, 68, 54, 10, 10, "0", Centre},
+    {IDC_STATIC, ControlKind::Static, 120, 54, 10, 10, "255", Centre},
+    {IDC_STATIC, ControlKind::Static, 54, 65, 8, 10, "赤", Centre},
+    {IDC_STATIC, ControlKind::Static, 54, 79, 8, 10, "緑", Centre},
+    {IDC_STATIC, ControlKind::Static, 54, 93, 8, 10, "青", Centre},
+    {IDC_STATIC, ControlKind::GroupBox, 4, 42, 135, 70, "色の設定", None},
+};
+
 constexpr DialogTemplate Dialogs[] = {
     {IDD_MAIN, "Tessuvo [TESSUVO]", 155, 109, DialogStyle::MinimizeBox | DialogStyle::SystemMenu,
      IDR_MAINMENU, MainControls},
+    {IDD_SAMPLECOLOR, "サンプルカラー", 131, 55, DialogStyle::SystemMenu, 0, SampleColorControls},
+    {IDD_REGCOLOR, "登録色", 135, 79, DialogStyle::SystemMenu, 0, RegColorControls},
+    {IDD_GRADATION, "グラデーションタグ", 143, 115, DialogStyle::SystemMenu, 0, GradationControls},
 };
 
 } // namespace

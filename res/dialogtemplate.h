@@ -9,6 +9,7 @@ enum class ControlKind
 {
     Edit,
     PushButton,
+    ColorButton, // owner-drawn, flat, sunken edge: shows a colour, never its caption
     ScrollBar,
     Static,
     CheckBox,

@@ -44,6 +44,26 @@ inline constexpr int IDC_BG_TAG = 1015;
 inline constexpr int IDC_FG_COPY = 1016;
 inline constexpr int IDC_FG_TAG = 1018;
 
+// Sample colour dialog: the 18 sample buttons' ids stand in the palette table
+
+// Registered colours dialog; the 18 slot buttons' ids stand in the slot table
+inline constexpr int IDC_REG_SWATCH = 1009;
+inline constexpr int IDC_REG_REGISTER = 1013;
+inline constexpr int IDC_REG_DELETE = 1030;
+
+// Gradation tag dialog
+inline constexpr int IDC_GRAD_PALETTE = 1000;
+inline constexpr int IDC_GRAD_TEXT = 1001;
+inline constexpr int IDC_GRAD_COLOR = 1002;
+inline constexpr int IDC_GRAD_PICK = 1003;
+inline constexpr int IDC_GRAD_REGISTER = 1004;
+inline constexpr int IDC_GRAD_COPY = 1005;
+inline constexpr int IDC_GRAD_RED = 1010;
+inline constexpr int IDC_GRAD_GREEN = 1011;
+inline constexpr int IDC_GRAD_BLUE = 1012;
+inline constexpr int IDC_GRAD_PREVIEW_BG = 1021;
+inline constexpr int IDC_GRAD_MIDDLE = 1022;
+
 // Menu commands
 inline constexpr int ID_SYS_ABOUT = 16;
 inline constexpr int ID_NOTATION_HEX = 32772;

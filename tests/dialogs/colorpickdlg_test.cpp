@@ -1,16 +1,23 @@
 #include "app/colorpickdlg.h"
+#include "collections/regcolordlg.h"
+#include "collections/samplecolordlg.h"
 #include "dialogtest.h"
+#include "platform/colorbutton.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "platform/windowops.h"
 #include "res/resource.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QImage>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -334,6 +341,20 @@ TEST_F(MainWindowTest, EscapeEndsTheDialogWithoutWriting)
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 
+TEST_F(MainWindowTest, EscapeInAColourBoxClosesThroughTheCloseHandling)
+{
+    for (const int id : {IDC_EDIT_BG, IDC_EDIT_FG}) {
+        RemoveSettings();
+        Open();
+        Command(ID_NOTATION_HEX);
+        QTest::keyClick(Edit(id), Qt::Key_Escape);
+        EXPECT_FALSE(m_dlg->isVisible());
+        EXPECT_NE(ReadSettings().find("[FLG]\nTOPMOST=0\nRGB=16\nPREVIEW=0\n[POSITION]\n"),
+                  std::string::npos)
+            << id;
+    }
+}
+
 TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseHandling)
 {
     Open();
@@ -407,6 +428,140 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTemplatePutsThem)
     EXPECT_EQ(ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->geometry(), QRect(238, 60, 23, 23));
     EXPECT_EQ(Edit(IDC_EDIT_BG)->LimitText(), 13u);
     EXPECT_EQ(m_dlg->windowTitle(), QStringLiteral("Tessuvo [TESSUVO]"));
+}
+
+class MainWindowToolsTest : public MainWindowTest
+{
+protected:
+    // The tooltip the window shows over `widget` at its centre; empty for none.
+    static QString ToolTipOver(QWidget* widget)
+    {
+        // A tooltip that is asked to go keeps its text while it fades: start from a marker.
+        const QString none = QStringLiteral("(none)");
+        const QPoint at = widget->rect().center();
+        QToolTip::showText(widget->mapToGlobal(at), none, widget);
+        QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        return QToolTip::text() == none ? QString() : QToolTip::text();
+    }
+};
+
+TEST_F(MainWindowToolsTest, CopyTakesWhatTheBoxShows)
+{
+    Open();
+    for (const auto& [notation, expected] :
+         {std::pair{ID_NOTATION_HTML, "#FFFFFF"}, std::pair{ID_NOTATION_DECIMAL, "255,255,255"}}) {
+        Command(notation);
+        ControlOf<QPushButton>(*m_dlg, IDC_BG_COPY)->click();
+        EXPECT_EQ(ClipboardText(), expected);
+    }
+    Edit(IDC_EDIT_FG)->setFocus();
+    Edit(IDC_EDIT_FG)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Edit(IDC_EDIT_FG), "zz"); // typed, not committed
+    Command(ID_FG_COPY);
+    EXPECT_EQ(ClipboardText(), "0,0,0zz");
+    EXPECT_EQ(Edit(IDC_EDIT_FG)->textCursor().selectedText(), "0,0,0zz");
+}
+
+TEST_F(MainWindowToolsTest, EnterOnAFocusedButtonPressesIt)
+{
+    Open();
+    auto* tag = ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG);
+    tag->setFocus();
+    QTest::keyClick(tag, Qt::Key_Return);
+    EXPECT_EQ(ClipboardText(), "<FONT color=\"#000000\"></FONT>");
+    EXPECT_TRUE(m_dlg->isVisible());
+}
+
+TEST_F(MainWindowToolsTest, PaletteColourGoesToItsOwnTargetOnly)
+{
+    Open();
+    WhenModal([](QWidget* dlg) {
+        QTest::mouseClick(ControlOf<ColorButton>(*qobject_cast<TemplateDialog*>(dlg), 1003),
+                          Qt::LeftButton); // 赤
+        ControlOf<QPushButton>(*qobject_cast<TemplateDialog*>(dlg), IDOK)->click();
+    });
+    ControlOf<QPushButton>(*m_dlg, IDC_FG_PALETTE)->click();
+    EXPECT_EQ(m_dlg->TextColor(), (Color{255, 0, 0}));
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#FF0000");
+
+    WhenModal([](QWidget* dlg) { static_cast<QDialog*>(dlg)->accept(); }); // nothing chosen
+    Command(ID_BG_PALETTE);
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+}
+
+TEST_F(MainWindowToolsTest, RegisteredColoursOfferAndTakeBackTheSameTarget)
+{
+    Open();
+    Type(IDC_EDIT_BG, "#102030");
+    std::tuple<int, int, int, int> offered;
+    WhenModal([&offered](QWidget* widget) {
+        auto* dlg = qobject_cast<CRegColorDlg*>(widget);
+        ASSERT_NE(dlg, nullptr);
+        offered = {dlg->m_regRed, dlg->m_regGreen, dlg->m_regBlue, dlg->m_target};
+        ControlOf<QPushButton>(*dlg, IDC_REG_REGISTER)->click();
+        dlg->reject();
+    });
+    Command(ID_BG_REGISTER);
+    EXPECT_EQ(offered, std::make_tuple(16, 32, 48, int(TargetBackground)));
+
+    // The text colour's set is another: its slot 1 is free.
+    WhenModal([](QWidget* widget) {
+        QTest::mouseDClick(ControlOf<ColorButton>(*qobject_cast<TemplateDialog*>(widget), 1000),
+                           Qt::LeftButton);
+    });
+    ControlOf<QPushButton>(*m_dlg, IDC_FG_REGISTER)->click();
+    EXPECT_EQ(m_dlg->TextColor(), (Color{0, 0, 0}));
+
+    Type(IDC_EDIT_BG, "#FFFFFF");
+    WhenModal([](QWidget* widget) {
+        QTest::mouseDClick(ControlOf<ColorButton>(*qobject_cast<TemplateDialog*>(widget), 1000),
+                           Qt::LeftButton);
+    });
+    ControlOf<QPushButton>(*m_dlg, IDC_BG_REGISTER)->click();
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{16, 32, 48}));
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#102030");
+}
+
+TEST_F(MainWindowToolsTest, ToolTipsShowTheOtherNotationAtTheMomentAsked)
+{
+    Open("[FLG]\nRGB=10\n");
+    EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_BG)->viewport()), "FFFFFF");
+    Bar(IDC_FG_RED)->SetScrollPos(18);
+    Bar(IDC_FG_BLUE)->SetScrollPos(171); // no refresh: the tooltip reads the bars themselves
+    EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_FG)), "1200AB");
+    for (const int notation : {ID_NOTATION_HTML, ID_NOTATION_HEX}) {
+        Command(notation);
+        EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_BG)), "255,255,255");
+        EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_FG)), "18,0,171");
+    }
+    EXPECT_EQ(ToolTipOver(Bar(IDC_BG_RED)), "");
+    EXPECT_EQ(ToolTipOver(ControlOf<QPushButton>(*m_dlg, IDC_BG_TAG)), "BODYﾀｸﾞ生成");
+    EXPECT_EQ(ToolTipOver(ControlOf<QPushButton>(*m_dlg, IDC_FG_PICK)), "ｽﾎﾟｲﾄ");
+    EXPECT_EQ(ControlOf<QPushButton>(*m_dlg, IDC_FG_COPY)->accessibleName(), "ｺﾋﾟｰ");
+    m_dlg->close();
+
+    Open("[FLG]\nRGB=7\n");
+    EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_BG)), "");
+    EXPECT_EQ(ToolTipOver(ControlOf<QPushButton>(*m_dlg, IDC_BG_REGISTER)), "登録");
+}
+
+TEST_F(MainWindowToolsTest, ScrollBarMenuMovesKeepTheBoxesInStep)
+{
+    Open();
+    ScrollBar* bar = Bar(IDC_BG_GREEN);
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        menu->setActiveAction(menu->actions().at(2)); // 左端にスクロール
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QPoint at = bar->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &event);
+    EXPECT_EQ(bar->GetScrollPos(), 0);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF00FF");
 }
 
 } // namespace

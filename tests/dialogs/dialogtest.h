@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -47,6 +48,12 @@ inline void TypeText(QWidget* widget, const QString& text)
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(widget, &press);
     }
+}
+
+// Runs `action` on the modal dialog that the next DoModal (or message box) opens, once it is up.
+template <class Action> void WhenModal(Action action)
+{
+    QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
 }
 
 template <class T> T* ControlOf(const TemplateDialog& dialog, int id)
