@@ -1,10 +1,14 @@
 #include "app/colorpickdlg.h"
+#include "collections/regcolordlg.h"
 #include "platform/dialogfont.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "settings/settingspath.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
 
 using namespace tessuvo;
 
@@ -25,6 +29,59 @@ void RefreshColorsWithRepaint(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(RefreshColorsWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// A settings file with all 18 background slots in use, as the registered colours read it.
+class FullSlotsFile
+{
+public:
+    FullSlotsFile() : m_path(SettingsPath(ExecutableDirectory()))
+    {
+        std::ofstream out(m_path);
+        out << "[FLG]\nTOPMOST=0\nRGB=3\nPREVIEW=0\n";
+        for (int n = 1; n <= 18; ++n)
+            out << "[BG" << n << "]\nITEM=1\nred=" << n * 10 << "\ngreen=80\nblue=160\n";
+    }
+    ~FullSlotsFile() { std::filesystem::remove(m_path); }
+
+private:
+    std::string m_path;
+};
+
+void PrepareRegColorDlg(CRegColorDlg& dlg)
+{
+    dlg.m_regRed = 18;
+    dlg.m_regGreen = 171;
+    dlg.m_regBlue = 255;
+    dlg.m_target = 1;
+}
+
+// From construction to the first paint of the whole dialog, its 18 slots read from the file.
+void RegColorDlgOpenToFirstPaint(benchmark::State& state)
+{
+    FullSlotsFile file;
+    for (auto _ : state) {
+        CRegColorDlg dlg;
+        PrepareRegColorDlg(dlg);
+        dlg.Create();
+        benchmark::DoNotOptimize(dlg.grab());
+        dlg.reject();
+    }
+}
+BENCHMARK(RegColorDlgOpenToFirstPaint)->Unit(benchmark::kMicrosecond);
+
+// One repaint of the open dialog: every slot reads its three keys (54 reads of the file).
+void RegColorDlgRepaint(benchmark::State& state)
+{
+    FullSlotsFile file;
+    CRegColorDlg dlg;
+    PrepareRegColorDlg(dlg);
+    dlg.Create();
+    QApplication::processEvents();
+    for (auto _ : state)
+        dlg.Client()->repaint();
+    dlg.reject();
+}
+BENCHMARK(RegColorDlgRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
