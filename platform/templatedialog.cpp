@@ -52,8 +52,10 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
     case res::ControlKind::PushButton: {
         auto* button = new QPushButton(text, parent);
         button->setDefault(HasStyle(c.style, res::ControlStyle::DefaultButton));
-        // A push button with the focus acts as the default one: Enter presses it.
-        button->setAutoDefault(true);
+        // Not Qt's auto-default: the first button to take the focus in a dialog without a
+        // default button would stay its default for good. Enter on a focused button is
+        // handled by the dialog instead.
+        button->setAutoDefault(false);
         button->setFocusPolicy(focus);
         return button;
     }
@@ -239,22 +241,26 @@ bool TemplateDialog::eventFilter(QObject* watched, QEvent* event)
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Enter on a colour button goes to the default button; a dialog without one treats it
-    // as its OK button, as the platform's dialogs do.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && qobject_cast<ColorButton*>(focusWidget())) {
-        QPushButton* target = nullptr;
+    if (!enter || event->modifiers() & ~Qt::KeypadModifier)
+        return QDialog::keyPressEvent(event);
+    // A push button with the focus acts as the default one; on a colour button Enter goes to
+    // the default button, and a dialog without one takes it as its OK button, as the
+    // platform's dialogs do. Elsewhere Enter is the dialog's own business.
+    QWidget* focus = focusWidget();
+    QPushButton* target = qobject_cast<QPushButton*>(focus);
+    if (!target && qobject_cast<ColorButton*>(focus)) {
         for (QPushButton* button : m_client->findChildren<QPushButton*>()) {
             if (button->isDefault())
                 target = button;
         }
         if (!target)
             target = Control<QPushButton>(res::IDOK);
-        if (target && target->isEnabled())
-            target->click();
-        return;
     }
-    QDialog::keyPressEvent(event);
+    if (!target)
+        return QDialog::keyPressEvent(event);
+    if (target->isEnabled())
+        target->click();
 }
 
 } // namespace tessuvo

@@ -173,6 +173,23 @@ TEST_F(RegColorTest, DoubleClickEndsWithTheSlotsColourOrNothing)
     }
 }
 
+TEST_F(RegColorTest, EnterOnASlotChoosesAfterRegisterHadTheFocus)
+{
+    WriteSettings("[FG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n");
+    CRegColorDlg dlg;
+    const int result = Run(dlg, TargetText, Qt::white, [&] {
+        auto* reg = ControlOf<QPushButton>(dlg, IDC_REG_REGISTER);
+        reg->setFocus();
+        QTest::keyClick(reg, Qt::Key_Return); // a focused push button: Enter presses it
+        QTest::mouseClick(Slot(dlg, 1), Qt::LeftButton);
+        QTest::keyClick(Slot(dlg, 1), Qt::Key_Return); // on a colour: 選択, not 登録する again
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_selRed, 1);
+    EXPECT_EQ(ReadSettings(), "[FG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n"
+                              "[FG2]\nITEM=1\nred=255\ngreen=255\nblue=255\n");
+}
+
 TEST_F(RegColorTest, FullSetShowsTheMessageAndWritesNothing)
 {
     std::string full;

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 
@@ -51,9 +53,20 @@ inline void TypeText(QWidget* widget, const QString& text)
 }
 
 // Runs `action` on the modal dialog that the next DoModal (or message box) opens, once it is up.
+// The action is to end the dialog; one that stays open is a failure, and is closed so that the
+// test goes on.
 template <class Action> void WhenModal(Action action)
 {
-    QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        action(modal);
+        QTimer::singleShot(0, modal, [modal] {
+            if (!modal->isVisible())
+                return;
+            ADD_FAILURE() << "the dialog stayed open";
+            static_cast<QDialog*>(modal)->reject();
+        });
+    });
 }
 
 template <class T> T* ControlOf(const TemplateDialog& dialog, int id)
