@@ -3,6 +3,7 @@
 #include "collections/samplepalette.h"
 #include "dialogtest.h"
 #include "platform/colorbutton.h"
+#include "platform/editbox.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 
@@ -249,6 +250,33 @@ TEST(TemplateDialog, GroupBoxListedLastTakesNoClicks)
                       palette->mapTo(&dlg, palette->rect().center()));
     EXPECT_GT(codes, 0);
     EXPECT_EQ(presses, 1);
+}
+
+TEST(TemplateDialog, EscapeInAMultiLineBoxClosesTheSideDialogAsCancel)
+{
+    // The multi-line colour box asks the dialog to close; the one-line text box leaves Escape
+    // to the dialog's Cancel. Either way a side dialog ends with IDCANCEL.
+    for (const auto& [id, closeRequests] :
+         {std::pair{IDC_GRAD_COLOR, 1}, std::pair{IDC_GRAD_TEXT, 0}}) {
+        TemplateDialog dlg(IDD_GRADATION);
+        int closes = 0;
+        struct CloseCounter : QObject
+        {
+            int& count;
+            explicit CloseCounter(int& c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                count += event->type() == QEvent::Close;
+                return false;
+            }
+        } counter(closes);
+        dlg.installEventFilter(&counter);
+        WhenModal([&dlg, id = id](QWidget*) {
+            QTest::keyClick(ControlOf<EditBox>(dlg, id), Qt::Key_Escape);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL) << id;
+        EXPECT_EQ(closes, closeRequests) << id;
+    }
 }
 
 } // namespace
