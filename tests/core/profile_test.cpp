@@ -1,5 +1,6 @@
 #include "settings/profile.h"
 #include "settings/settingspath.h"
+#include "settingsfiletest.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,26 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ProfileTest : public ::testing::Test
+class ProfileTest : public test::SettingsFileTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("tessuvo-profile-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        m_path = (m_dir / "tessuvo.ini").string();
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void Put(const std::string& content) { std::ofstream(m_path, std::ios::binary) << content; }
-    std::string Contents() const
-    {
-        std::ifstream in(m_path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     int Int(const char* section, const char* key, int def = -99)
     {
         return GetPrivateProfileIntA(section, key, def, m_path);
@@ -40,9 +24,6 @@ protected:
     {
         return GetPrivateProfileStringA(section, key, def, 1024, m_path);
     }
-
-    fs::path m_dir;
-    std::string m_path;
 };
 
 TEST_F(ProfileTest, MissingFileReadsDefaultsAndIsNotCreated)

@@ -1,4 +1,5 @@
 #include "collections/regslots.h"
+#include "settingsfiletest.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,30 +16,10 @@ constexpr Color Face{7, 8, 9};
 constexpr SlotValues Empty{-1, -1, -1};
 constexpr SlotValues FaceValues{7, 8, 9};
 
-class RegSlotsTest : public ::testing::Test
+class RegSlotsTest : public test::SettingsFileTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("tessuvo-regslots-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        m_path = (m_dir / "tessuvo.ini").string();
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void Put(const std::string& content) { std::ofstream(m_path, std::ios::binary) << content; }
-    std::string Contents() const
-    {
-        std::ifstream in(m_path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     SlotValues Choice(int target, int slot) const { return ReadSlot(m_path, target, slot, -1); }
-
-    fs::path m_dir;
-    std::string m_path;
 };
 
 TEST_F(RegSlotsTest, MissingFileIsAllFreeAndTheFirstRegisterCreatesSlotOne)

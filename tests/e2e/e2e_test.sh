@@ -121,13 +121,18 @@ start_clipboard_manager() {
     return 1
 }
 
+# Types a colour into the focused box, commits it with Enter and makes a BODY tag from the menu.
+type_colour_and_make_body_tag() { # colour
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    sleep 0.2
+    xdotool key alt+t b t # ﾂｰﾙ > 背景色 > BODYﾀｸﾞ生成
+}
+
 # 1. Type a colour into the background box and press Enter; make a BODY tag from the menu.
 start_app
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 20 '#ff8000'
-xdotool key Return
-sleep 0.2
-xdotool key alt+t b t # ﾂｰﾙ > 背景色 > BODYﾀｸﾞ生成
+type_colour_and_make_body_tag '#ff8000'
 tag='<BODY bgcolor="#ff8000" text="#000000">'
 check "BODY tag on the clipboard" "$tag" "$(clipboard_once "$tag")"
 # Plain text only: a rich format would make the tag arrive styled in a rich editor.
@@ -211,11 +216,7 @@ check "program ended cleanly after the registered colours" "0" "$status"
 # at exit. The manager runs for this step only, so that it cannot touch the steps above.
 if start_clipboard_manager; then
     start_app
-    xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 20 '#123456'
-    xdotool key Return
-    sleep 0.2
-    xdotool key alt+t b t # ﾂｰﾙ > 背景色 > BODYﾀｸﾞ生成
+    type_colour_and_make_body_tag '#123456'
     tag='<BODY bgcolor="#123456" text="#000000">'
     check "BODY tag on the clipboard before exit" "$tag" "$(clipboard_once "$tag")"
     xdotool key alt+f x # ﾌｧｲﾙ > ｱﾌﾟﾘｹｰｼｮﾝの終了
