@@ -3,97 +3,8 @@
 # reads the X clipboard with xclip; the last step adds a clipboard manager (xfsettingsd).
 # Usage: e2e_test.sh PATH/TO/tessuvo
 set -uo pipefail
-
-exe=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-passed=0
-failed=0
-
-cleanup() {
-    [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null
-    # The clipboard manager leads a process group of its own, with its bus and settings store.
-    [[ -n "${manager_pid:-}" ]] && kill -- "-$manager_pid" 2>/dev/null
-    [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-check() { # name expected actual
-    if [[ "$2" == "$3" ]]; then
-        echo "ok: $1"
-        passed=$((passed + 1))
-    else
-        printf 'FAILED: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-        failed=$((failed + 1))
-    fi
-}
-
-# A display of our own, so that parallel runs and a desktop session are not disturbed.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 display <&3 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
-
-# The program keeps its settings beside itself: run a copy in the scratch folder.
-cp "$exe" "$work/tessuvo"
-ini="$work/tessuvo.ini"
-
-start_app() {
-    "$work/tessuvo" >"$work/app.log" 2>&1 &
-    app_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessuvo \[TESSUVO\]$' | head -n 1)
-    [[ -n "$window" ]] || { echo "the window did not appear"; cat "$work/app.log"; exit 1; }
-    xdotool windowfocus --sync "$window"
-    sleep 0.3
-}
-
-# Waits for the program to end; its exit status (a sanitizer report makes it non-zero) in $status.
-wait_for_exit() {
-    status=timeout
-    for _ in $(seq 100); do
-        if ! kill -0 "$app_pid" 2>/dev/null; then
-            wait "$app_pid"
-            status=$?
-            app_pid=
-            return
-        fi
-        sleep 0.1
-    done
-}
-
-# No window manager runs on this display to hand the focus back to the main window when a
-# dialog closes; do it as one would.
-refocus_after_dialog() {
-    for _ in $(seq 30); do
-        xdotool search --onlyvisible --name '^登録色$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    sleep 0.2
-}
-
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-
-# The clipboard once it reads EXPECTED, or what it held when the tries ran out: the program
-# answers keys in its own time, slower under the sanitizers.
-clipboard_once() { # expected
-    local text
-    for _ in $(seq 30); do
-        text=$(clipboard)
-        [[ "$text" == "$1" ]] && break
-        sleep 0.1
-    done
-    printf '%s' "$text"
-}
-
-# The clipboard in one format, byte for byte: a trailing newline would count.
-clipboard_as() {
-    local text
-    text=$(xclip -o -selection clipboard -t "$1" 2>/dev/null; echo .)
-    printf '%s' "${text%.}"
-}
+source "$here/common.sh"
 
 # Formats that would make a pasted tag arrive styled, or that a clipboard manager would have to
 # ask the program to render at exit.
@@ -111,6 +22,7 @@ start_clipboard_manager() {
         XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
         setsid dbus-run-session -- xfsettingsd --disable-wm-check >"$work/manager.log" 2>&1 &
     manager_pid=$!
+    cleanup_groups+=("$manager_pid") # the manager leads a group with its bus and settings store
     for _ in $(seq 100); do
         perl "$here/selection_owner.pl" CLIPBOARD_MANAGER >/dev/null 2>&1 && return 0
         kill -0 "$manager_pid" 2>/dev/null || break
@@ -192,7 +104,7 @@ dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^登録色$' | h
 check "registered colours open" "yes" "$([[ -n "$dialog" ]] && echo yes || echo no)"
 xdotool key Return # the focused 登録する
 xdotool key Escape # 閉じる
-refocus_after_dialog
+refocus_after_dialog 登録色
 xdotool key alt+f x
 wait_for_exit
 check "program ended cleanly after registering" "0" "$status"
@@ -203,7 +115,7 @@ xdotool key alt+t b r
 timeout 20 xdotool search --sync --onlyvisible --name '^登録色$' >/dev/null
 xdotool key Tab Tab Tab Tab # 選択, 削除, 閉じる, then slot 1
 xdotool key space Return   # choose it, and Enter on a colour is 選択
-refocus_after_dialog
+refocus_after_dialog 登録色
 xdotool key alt+t b c # ﾂｰﾙ > 背景色 > ｺﾋﾟｰ
 check "the registered colour chosen back and copied" "51,102,153" "$(clipboard_once 51,102,153)"
 targets=$(xclip -o -selection clipboard -t TARGETS 2>/dev/null)
@@ -235,5 +147,4 @@ else
     check "clipboard manager running" "yes" "no"
 fi
 
-echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+finish
