@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <type_traits>
 
 // Dialog templates as data: what each dialog holds, where, with which texts and styles.
 namespace tessuvo::res {
@@ -30,16 +31,6 @@ enum class ControlStyle : unsigned
     UpperCase = 1u << 7, // edit: typed letters become capitals
 };
 
-constexpr ControlStyle operator|(ControlStyle a, ControlStyle b)
-{
-    return static_cast<ControlStyle>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
-}
-
-constexpr bool HasStyle(ControlStyle styles, ControlStyle flag)
-{
-    return (static_cast<unsigned>(styles) & static_cast<unsigned>(flag)) != 0;
-}
-
 struct ControlTemplate
 {
     int id;
@@ -56,12 +47,16 @@ enum class DialogStyle : unsigned
     SystemMenu = 1u << 1,
 };
 
-constexpr DialogStyle operator|(DialogStyle a, DialogStyle b)
+// The two style sets combine with | and are tested with HasStyle.
+template <class Style>
+concept StyleFlags = std::is_same_v<Style, ControlStyle> || std::is_same_v<Style, DialogStyle>;
+
+template <StyleFlags Style> constexpr Style operator|(Style a, Style b)
 {
-    return static_cast<DialogStyle>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+    return static_cast<Style>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
 }
 
-constexpr bool HasStyle(DialogStyle styles, DialogStyle flag)
+template <StyleFlags Style> constexpr bool HasStyle(Style styles, Style flag)
 {
     return (static_cast<unsigned>(styles) & static_cast<unsigned>(flag)) != 0;
 }
