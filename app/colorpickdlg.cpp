@@ -15,6 +15,7 @@
 #include "previewband.h"
 #include "res/resource.h"
 #include "settings/profile.h"
+#include "settings/previewtext.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
 #include "tags/tagtext.h"
@@ -190,9 +191,7 @@ void CColorPickDlg::OnInitDialog()
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
 
-    m_previewText =
-        GetPrivateProfileStringA(keys::Preview, keys::PreviewString, keys::DefaultPreviewText,
-                                 keys::PreviewTextBuffer, m_iniPath);
+    m_previewText = ReadPreviewText(m_iniPath);
 }
 
 void CColorPickDlg::PlaceWindow(int x, int y)
@@ -446,21 +445,18 @@ void CColorPickDlg::closeEvent(QCloseEvent* event)
 
 void CColorPickDlg::OnClose()
 {
-    WritePrivateProfileStringA(keys::Flags, keys::TopMost, std::to_string(m_topMost), m_iniPath);
-    WritePrivateProfileStringA(keys::Flags, keys::Notation, std::to_string(m_notation), m_iniPath);
-    WritePrivateProfileStringA(keys::Flags, keys::PreviewMode, std::to_string(m_previewMode),
-                               m_iniPath);
-    SaveWindowPosition();
-    // Quoted where needed, so that spaces at the ends of the preview text survive a restart.
-    WritePrivateProfileStringA(keys::Preview, keys::PreviewString, ProfileQuoted(m_previewText),
-                               m_iniPath);
-}
-
-void CColorPickDlg::SaveWindowPosition()
-{
-    const QPoint topLeft = pos();
-    WritePrivateProfileStringA(keys::Position, keys::X, std::to_string(topLeft.x()), m_iniPath);
-    WritePrivateProfileStringA(keys::Position, keys::Y, std::to_string(topLeft.y()), m_iniPath);
+    // Options and position in one replacement of the file, under the settings lock: neither a
+    // crash nor a second copy closing at the same moment leaves half of them written.
+    const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
+                      previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
+                      y = std::to_string(pos().y());
+    const ProfileEntry options[] = {{keys::Flags, keys::TopMost, topMost},
+                                    {keys::Flags, keys::Notation, notation},
+                                    {keys::Flags, keys::PreviewMode, previewMode},
+                                    {keys::Position, keys::X, x},
+                                    {keys::Position, keys::Y, y}};
+    WritePrivateProfileEntries(options, m_iniPath);
+    WritePreviewText(m_previewText, m_iniPath);
 }
 
 } // namespace tessuvo

@@ -43,7 +43,6 @@ private:
     void DoDataExchange();
     void UpdateData(bool saveAndValidate);
     void PlaceWindow(int x, int y);
-    void SaveWindowPosition();
     void SetColor(int target, const Color& color);
     const ColorBars& BarsOf(int target) const;
 

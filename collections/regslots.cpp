@@ -1,6 +1,7 @@
 #include "regslots.h"
 
 #include "settings/profile.h"
+#include "settings/profilelock.h"
 
 #include <array>
 
@@ -55,6 +56,8 @@ int RegisterSlot(const std::string& iniPath, int target, int red, int green, int
 {
     if (SlotSection(target, 1).empty())
         return 0;
+    // Another copy registering at the same moment must not pick the same free slot.
+    const ProfileLock lock(iniPath);
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const std::string section = SlotSection(target, slot);
         if (GetPrivateProfileIntA(section, InUse, 0, iniPath) != 0)

@@ -36,8 +36,10 @@ SlotValues ReadSlotFace(const std::string& iniPath, int target, int slot, const 
 
 // Stores the colour in the first slot not marked in use, and returns that slot's number, or 0
 // with nothing written when all are in use. Only the in-use mark decides, so a slot marked in
-// use without colour keys stays taken although it looks empty. The result of the write itself
-// is not checked.
+// use without colour keys stays taken although it looks empty. The search and the four keys are
+// one step under the settings lock, and the keys one replacement of the file, so neither a crash
+// nor a second copy of the program leaves a half-written or doubly taken slot. The result of the
+// write itself is not checked.
 int RegisterSlot(const std::string& iniPath, int target, int red, int green, int blue);
 
 // Removes the slot's colour and marks it free, leaving the section behind. Nothing changes for

@@ -104,12 +104,14 @@ bool IsValidUtf8(std::string_view text)
     return true;
 }
 
-bool Cp932ToUtf8(std::string_view cp932, std::string& utf8)
+namespace {
+
+bool Convert(const char* to, const char* from, std::string_view text, std::string& result)
 {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
+    iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return false;
-    std::string in(cp932);
+    std::string in(text);
     std::string out(in.size() * 3 + 4, '\0');
     char* inPtr = in.data();
     std::size_t inLeft = in.size();
@@ -120,8 +122,20 @@ bool Cp932ToUtf8(std::string_view cp932, std::string& utf8)
     if (!ok)
         return false;
     out.resize(out.size() - outLeft);
-    utf8 = std::move(out);
+    result = std::move(out);
     return true;
+}
+
+} // namespace
+
+bool Cp932ToUtf8(std::string_view cp932, std::string& utf8)
+{
+    return Convert("UTF-8", "CP932", cp932, utf8);
+}
+
+bool Utf8ToCp932(std::string_view utf8, std::string& cp932)
+{
+    return Convert("CP932", "UTF-8", utf8, cp932);
 }
 
 } // namespace tessuvo

@@ -33,6 +33,9 @@ std::string Cp932Shape(std::string_view text);
 // Converts code page 932 bytes to UTF-8; false when the bytes are not valid there.
 bool Cp932ToUtf8(std::string_view cp932, std::string& utf8);
 
+// Converts UTF-8 to code page 932 bytes; false when a character has no place there.
+bool Utf8ToCp932(std::string_view utf8, std::string& cp932);
+
 bool IsValidUtf8(std::string_view text);
 
 } // namespace tessuvo

@@ -10,7 +10,7 @@ packages=(
     fonts-ipafont-gothic
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon)
+    packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -13,5 +13,20 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 scripts/build.sh build-sanitize -DTESSUVO_SANITIZE=ON -DTESSUVO_BENCHMARKS=OFF
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
 
+# A short smoke of every fuzz target from its seed corpus; a long run is in the README.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTESSUVO_FUZZ=ON -DTESSUVO_BENCHMARKS=OFF > /dev/null
+cmake --build build-fuzz --target fuzz
+for target in colortext entercommit codepage gradation profile; do
+    work=$(mktemp -d)
+    if ! build-fuzz/tests/fuzz/${target}_fuzz -max_total_time=20 -print_final_stats=1 \
+        "$work" tests/fuzz/corpus/$target > "$work.log" 2>&1; then
+        cat "$work.log"
+        exit 1
+    fi
+    grep -E '^stat::(number_of_executed_units|average_exec)' "$work.log" | sed "s/^/$target /"
+    rm -rf "$work" "$work.log"
+done
+
 scripts/build.sh build
 (cd build && ctest --output-on-failure --timeout 300)

@@ -41,33 +41,39 @@ bool IsComment(std::string_view line)
     return !t.empty() && t.front() == ';';
 }
 
+bool IsKeyLine(std::string_view line)
+{
+    return !SectionName(line) && !IsComment(line) && line.find('=') != std::string_view::npos;
+}
+
 } // namespace
 
 IniFile IniFile::Parse(std::string_view content)
 {
     IniFile ini;
-    if (content.substr(0, Utf8Bom.size()) == Utf8Bom) {
+    if (content.starts_with(Utf8Bom)) {
         ini.m_byteOrderMark = true;
         content.remove_prefix(Utf8Bom.size());
     }
-    const auto firstBreak = content.find('\n');
-    if (firstBreak != std::string_view::npos && firstBreak > 0 && content[firstBreak - 1] == '\r')
-        ini.m_lineEnd = "\r\n";
     while (!content.empty()) {
-        const auto lineBreak = content.find('\n');
-        std::string_view line = content.substr(0, lineBreak);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        ini.m_lines.emplace_back(line);
-        content.remove_prefix(lineBreak == std::string_view::npos ? content.size() : lineBreak + 1);
+        const auto lineBreak = content.find_first_of("\r\n");
+        Line line{std::string(content.substr(0, lineBreak)), {}};
+        if (lineBreak != std::string_view::npos) {
+            const bool crlf = content.compare(lineBreak, 2, "\r\n") == 0;
+            line.end = content.substr(lineBreak, crlf ? 2 : 1);
+        }
+        content.remove_prefix(line.text.size() + line.end.size());
+        ini.m_lines.push_back(std::move(line));
     }
+    if (!ini.m_lines.empty() && !ini.m_lines.front().end.empty())
+        ini.m_lineEnd = ini.m_lines.front().end;
     return ini;
 }
 
 std::optional<std::size_t> IniFile::FindSection(std::string_view section) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const auto name = SectionName(m_lines[i]);
+        const auto name = SectionName(m_lines[i].text);
         if (name && EqualsNoCase(*name, section))
             return i;
     }
@@ -78,13 +84,13 @@ std::optional<IniFile::KeyLine> IniFile::FindKey(std::size_t sectionLine,
                                                  std::string_view key) const
 {
     for (std::size_t i = sectionLine + 1; i < m_lines.size(); ++i) {
-        const std::string_view line = m_lines[i];
+        const std::string_view line = m_lines[i].text;
         if (SectionName(line))
             break;
-        if (IsComment(line))
+        if (!IsKeyLine(line))
             continue;
         const auto equals = line.find('=');
-        if (equals != std::string_view::npos && EqualsNoCase(Trim(line.substr(0, equals)), key))
+        if (EqualsNoCase(Trim(line.substr(0, equals)), key))
             return KeyLine{i, line.substr(equals + 1)};
     }
     return std::nullopt;
@@ -104,28 +110,37 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
     return std::string(value);
 }
 
+void IniFile::InsertLine(std::size_t at, std::string text)
+{
+    // The line before may be the file's last, written without a line break.
+    if (at > 0 && m_lines[at - 1].end.empty())
+        m_lines[at - 1].end = m_lineEnd;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
+                   Line{std::move(text), m_lineEnd});
+}
+
 void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value)
 {
     const auto sectionLine = FindSection(section);
     if (!sectionLine) {
-        m_lines.push_back("[" + std::string(section) + "]");
-        m_lines.push_back(std::string(key) + "=" + std::string(value));
+        InsertLine(m_lines.size(), "[" + std::string(section) + "]");
+        InsertLine(m_lines.size(), std::string(key) + "=" + std::string(value));
         return;
     }
     if (const auto keyLine = FindKey(*sectionLine, key)) {
-        std::string& line = m_lines[keyLine->index];
+        std::string& line = m_lines[keyLine->index].text;
         line = line.substr(0, line.find('=') + 1) + std::string(value);
         return;
     }
     // After the last key of the section, so that trailing blank lines and comments that
     // introduce the next section stay with it.
     std::size_t insertAt = *sectionLine + 1;
-    for (std::size_t i = *sectionLine + 1; i < m_lines.size() && !SectionName(m_lines[i]); ++i) {
-        if (m_lines[i].find('=') != std::string::npos && !IsComment(m_lines[i]))
+    for (std::size_t i = *sectionLine + 1; i < m_lines.size() && !SectionName(m_lines[i].text);
+         ++i) {
+        if (IsKeyLine(m_lines[i].text))
             insertAt = i + 1;
     }
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                   std::string(key) + "=" + std::string(value));
+    InsertLine(insertAt, std::string(key) + "=" + std::string(value));
 }
 
 void IniFile::RemoveKey(std::string_view section, std::string_view key)
@@ -139,12 +154,10 @@ void IniFile::RemoveKey(std::string_view section, std::string_view key)
 
 std::string IniFile::Serialize() const
 {
-    std::string out;
-    if (m_byteOrderMark)
-        out += Utf8Bom;
-    for (const std::string& line : m_lines) {
-        out += line;
-        out += m_lineEnd;
+    std::string out = m_byteOrderMark ? std::string(Utf8Bom) : std::string();
+    for (const Line& line : m_lines) {
+        out += line.text;
+        out += line.end;
     }
     return out;
 }

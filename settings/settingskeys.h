@@ -17,6 +17,8 @@ inline constexpr const char* Y = "Y";
 
 inline constexpr const char* Preview = "PREVIEW";
 inline constexpr const char* PreviewString = "STRING";
+// Present, as 1, only when STRING holds a text with its line breaks escaped.
+inline constexpr const char* PreviewEscaped = "ESCAPED";
 
 inline constexpr int DefaultTopMost = 0;
 inline constexpr int DefaultNotation = tessuvo::DefaultNotation;

@@ -1,5 +1,7 @@
 #include "settingspath.h"
 
+#include "profile.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
@@ -18,27 +20,44 @@ std::string ExecutableDirectory()
     return dir;
 }
 
-std::string ChooseSettingsPath(const std::string& exeDir, bool exeDirWritable,
-                               bool settingsFileExists, const char* xdgConfigHome, const char* home)
+std::string XdgSettingsPath(const char* xdgConfigHome, const char* home)
 {
-    if (exeDirWritable || settingsFileExists)
-        return exeDir + SettingsFileName;
     std::string config;
     if (xdgConfigHome && *xdgConfigHome == '/')
         config = xdgConfigHome;
     else if (home && *home)
         config = std::string(home) + "/.config";
     else
-        return exeDir + SettingsFileName;
+        return {};
     return config + "/tessuvo/" + SettingsFileName;
+}
+
+std::string ChooseSettingsPath(const std::string& exeDir, bool exeDirWritable,
+                               bool settingsFileExists, const char* xdgConfigHome, const char* home)
+{
+    const std::string xdg = XdgSettingsPath(xdgConfigHome, home);
+    if (exeDirWritable || settingsFileExists || xdg.empty())
+        return exeDir + SettingsFileName;
+    return xdg;
 }
 
 std::string SettingsPath(const std::string& exeDir)
 {
     const std::string beside = exeDir + SettingsFileName;
-    return ChooseSettingsPath(exeDir, ::access(exeDir.c_str(), W_OK) == 0,
-                              ::access(beside.c_str(), F_OK) == 0, std::getenv("XDG_CONFIG_HOME"),
-                              std::getenv("HOME"));
+    const std::string xdg = XdgSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    std::error_code ec;
+    const bool besideExists = std::filesystem::exists(std::filesystem::symlink_status(beside, ec));
+    std::string path;
+    if (besideExists && !xdg.empty() && !ProfileFileWritable(beside) &&
+        std::filesystem::exists(xdg, ec))
+        path = xdg; // moved there when a write beside the executable failed
+    else
+        path = ChooseSettingsPath(exeDir, ::access(exeDir.c_str(), W_OK) == 0, besideExists,
+                                  std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (path == beside && !xdg.empty())
+        SetProfileFallback(beside, xdg);
+    RemoveStaleProfileTemporaries(path);
+    return path;
 }
 
 } // namespace tessuvo

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <sys/stat.h>
 
 using namespace tessuvo;
@@ -43,7 +44,7 @@ TEST_F(ProfileTest, ReadsTheCommonIniForm)
     {
         const char* key;
         int expected;
-    } ints[] = {{"RGB", 16}, {"topmost", -40}, {"X", 12}, {"Y", 0}, {"Z", 0}, {"MISSING", -99}};
+    } ints[] = {{"RGB", 16}, {"topmost", -40}, {"X", 12}, {"Y", -99}, {"Z", 0}, {"MISSING", -99}};
     for (const auto& c : ints)
         EXPECT_EQ(Int("FLG", c.key), c.expected) << c.key;
     EXPECT_EQ(Str("preview", "string"), "  quoted  ");
@@ -90,12 +91,12 @@ TEST_F(ProfileTest, WritesKeepEverythingElseAndTheLineEnding)
                           "; next\r\n[BG1]\r\n[NEW]\r\nK=v\r\n");
 }
 
-TEST_F(ProfileTest, OldShiftJisFileReadsAndIsWrittenBackAsUtf8)
+TEST_F(ProfileTest, OldShiftJisFileReadsAndKeepsItsBytes)
 {
     Put("[PREVIEW]\r\nSTRING=\x94\x77\x8C\x69\x90\x46\r\n");
     EXPECT_EQ(Str("PREVIEW", "STRING"), "背景色");
     WritePrivateProfileStringA("FLG", "RGB", "10", m_path);
-    EXPECT_EQ(Contents(), "[PREVIEW]\r\nSTRING=背景色\r\n[FLG]\r\nRGB=10\r\n");
+    EXPECT_EQ(Contents(), "[PREVIEW]\r\nSTRING=\x94\x77\x8C\x69\x90\x46\r\n[FLG]\r\nRGB=10\r\n");
 }
 
 TEST_F(ProfileTest, WriteReplacesTheFileAtomicallyAndKeepsItsMode)
@@ -106,8 +107,8 @@ TEST_F(ProfileTest, WriteReplacesTheFileAtomicallyAndKeepsItsMode)
     WritePrivateProfileStringA("FLG", "RGB", "10", m_path);
     EXPECT_EQ(fs::status(m_path).permissions(), before);
     EXPECT_EQ(Int("FLG", "RGB"), 10);
-    // No temporary file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+    // No temporary file is left behind, only the lock file.
+    EXPECT_EQ(Listing(), (std::set<std::string>{".tessuvo.ini.lock", "tessuvo.ini"}));
 }
 
 TEST_F(ProfileTest, WriteIntoAMissingDirectoryCreatesIt)

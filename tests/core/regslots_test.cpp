@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <unistd.h>
 
 using namespace tessuvo;
@@ -112,7 +113,7 @@ TEST_F(RegSlotsTest, UnreadableFileReadsDefaults)
     RegisterSlot(m_path, TargetBackground, 1, 2, 3);
     DeleteSlot(m_path, TargetBackground, 1);
     EXPECT_TRUE(fs::is_directory(m_path));
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(Listing(), (std::set<std::string>{".tessuvo.ini.lock", "tessuvo.ini"}));
 }
 
 } // namespace

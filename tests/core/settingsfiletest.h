@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <string>
 #include <unistd.h>
 
@@ -23,13 +24,33 @@ protected:
         std::filesystem::create_directories(m_dir);
         m_path = (m_dir / "tessuvo.ini").string();
     }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    void TearDown() override
+    {
+        std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
+        std::filesystem::remove_all(m_dir);
+    }
 
-    void Put(const std::string& content) { std::ofstream(m_path, std::ios::binary) << content; }
+    void Put(const std::string& content) { PutAt(m_path, content); }
+    static void PutAt(const std::filesystem::path& path, const std::string& content)
+    {
+        std::ofstream(path, std::ios::binary) << content;
+    }
     std::string Contents() const
     {
+        if (!std::filesystem::is_regular_file(m_path))
+            return {}; // a stream would throw reading a directory
         std::ifstream in(m_path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Names of the entries in the test's folder.
+    std::set<std::string> Listing() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+            names.insert(entry.path().filename().string());
+        return names;
     }
 
     std::filesystem::path m_dir;
