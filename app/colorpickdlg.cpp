@@ -18,9 +18,11 @@
 #include "settings/previewtext.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
+#include "tags/gradationdlg.h"
 #include "tags/tagtext.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -89,6 +91,8 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     connect(m_btnFgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnFgPalette);
     connect(m_btnBgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnBgRegister);
     connect(m_btnFgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnFgRegister);
+    connect(m_btnBgPick, &QPushButton::clicked, this, &CColorPickDlg::OnBgPick);
+    connect(m_btnFgPick, &QPushButton::clicked, this, &CColorPickDlg::OnFgPick);
 
     const MenuBar* menu = GetMenu();
     const auto route = [this, menu](int command, void (CColorPickDlg::*handler)()) {
@@ -103,6 +107,9 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     route(ID_FG_PALETTE, &CColorPickDlg::OnFgPalette);
     route(ID_BG_REGISTER, &CColorPickDlg::OnBgRegister);
     route(ID_FG_REGISTER, &CColorPickDlg::OnFgRegister);
+    route(ID_BG_PICK, &CColorPickDlg::OnBgPick);
+    route(ID_FG_PICK, &CColorPickDlg::OnFgPick);
+    route(ID_GRADATION_TAG, &CColorPickDlg::OnGradationTag);
     route(ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal);
     route(ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex);
     route(ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml);
@@ -181,8 +188,6 @@ void CColorPickDlg::OnInitDialog()
         GetPrivateProfileIntA(keys::Flags, keys::Notation, keys::DefaultNotation, m_iniPath);
     m_previewMode =
         GetPrivateProfileIntA(keys::Flags, keys::PreviewMode, keys::DefaultPreviewMode, m_iniPath);
-    m_picking = 0;
-    m_pickTarget = 0;
 
     const int x = GetPrivateProfileIntA(keys::Position, keys::X, keys::NoPosition, m_iniPath);
     const int y = GetPrivateProfileIntA(keys::Position, keys::Y, keys::NoPosition, m_iniPath);
@@ -222,6 +227,11 @@ void CColorPickDlg::PaintClient(QPainter& painter)
 {
     PaintPreviewBand(painter, m_previewMode, BackgroundColor(), TextColor(),
                      QString::fromStdString(m_previewText));
+    if (m_colorsStale) {
+        // After this paint, not inside it: rewriting the texts repaints the edit boxes.
+        m_colorsStale = false;
+        QMetaObject::invokeMethod(this, &CColorPickDlg::RefreshColors, Qt::QueuedConnection);
+    }
 }
 
 Color CColorPickDlg::BackgroundColor() const
@@ -249,6 +259,7 @@ void CColorPickDlg::RefreshColors()
 {
     const Color bg = BackgroundColor();
     const Color fg = TextColor();
+    m_colorsStale = false;
     if (const auto text = FormatColor(m_notation, bg)) {
         m_editBg->SetWindowText(*text);
         m_editFg->SetWindowText(*FormatColor(m_notation, fg));
@@ -400,6 +411,95 @@ void CColorPickDlg::OnBgRegister()
 void CColorPickDlg::OnFgRegister()
 {
     ChooseFromRegistered(TargetText);
+}
+
+void CColorPickDlg::OnBgPick()
+{
+    m_eyedropper.Start(TargetBackground);
+}
+
+void CColorPickDlg::OnFgPick()
+{
+    m_eyedropper.Start(TargetText);
+}
+
+// The bars take the colour at the press; the texts and the preview follow at the release.
+void CColorPickDlg::OnLButtonDown(QPointF global)
+{
+    if (const auto pick = m_eyedropper.LeftButtonDown(global.x(), global.y()))
+        SetColor(pick->target, pick->color);
+}
+
+void CColorPickDlg::OnLButtonUp()
+{
+    if (m_eyedropper.LeftButtonUp())
+        RefreshColors();
+}
+
+void CColorPickDlg::OnRButtonDown()
+{
+    const bool taken = m_eyedropper.Picking() && m_eyedropper.PickTarget() == 0;
+    if (!m_eyedropper.RightButtonDown())
+        return;
+    m_swallowContextMenu = true;
+    // Setting the bars has already repainted this window, so only a later repaint shows the
+    // colour taken before the cancel.
+    m_colorsStale = taken;
+}
+
+void CColorPickDlg::mousePressEvent(QMouseEvent* event)
+{
+    m_swallowContextMenu = false;
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->globalPosition());
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDown();
+    TemplateDialog::mousePressEvent(event);
+}
+
+void CColorPickDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp();
+    TemplateDialog::mouseReleaseEvent(event);
+}
+
+// While picking, Escape cancels as a right press does instead of ending the program, and no
+// context menu opens, neither then nor for the right press that cancelled.
+bool CColorPickDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu &&
+        (m_eyedropper.Picking() || std::exchange(m_swallowContextMenu, false)))
+        return true;
+    if (m_eyedropper.Picking() && IsEscapePress(event)) {
+        OnRButtonDown();
+        return true;
+    }
+    return TemplateDialog::event(event);
+}
+
+// Key presses reach the focused control first; a colour box would close the window on Escape.
+bool CColorPickDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_eyedropper.Picking())
+        return TemplateDialog::eventFilter(watched, event);
+    if (IsEscapePress(event))
+        OnRButtonDown();
+    else if (event->type() != QEvent::ContextMenu)
+        return TemplateDialog::eventFilter(watched, event);
+    return true;
+}
+
+// The dialog gets the colours as they are now and hands nothing back.
+void CColorPickDlg::OnGradationTag()
+{
+    CGradationTagDlg dlg(this);
+    dlg.m_start = BackgroundColor();
+    dlg.m_end = TextColor();
+    dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
+                    (dlg.m_start.green + dlg.m_end.green) / 2,
+                    (dlg.m_start.blue + dlg.m_end.blue) / 2};
+    dlg.DoModal();
 }
 
 // The side dialogs are owned by this window, so that they stay above it when it is kept on

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/eyedropper.h"
 #include "platform/colorbars.h"
+#include "platform/pickscreen.h"
 #include "platform/templatedialog.h"
 
 #include <QIcon>
+#include <memory>
 #include <span>
 #include <string>
 #include <utility>
@@ -33,6 +36,10 @@ public:
     Color TextColor() const;
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
@@ -65,6 +72,12 @@ private:
     void OnFgPalette();
     void OnBgRegister();
     void OnFgRegister();
+    void OnBgPick();
+    void OnFgPick();
+    void OnLButtonDown(QPointF global);
+    void OnLButtonUp();
+    void OnRButtonDown();
+    void OnGradationTag();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -99,8 +112,11 @@ private:
     int m_topMost = 0;
     int m_previewMode = 0;
     int m_notation = 0;
-    int m_picking = 0;
-    int m_pickTarget = 0;
+    std::unique_ptr<PickScreen> m_screen = CreatePickScreen(this);
+    Eyedropper m_eyedropper{*m_screen}; // m_picking and m_pickTarget
+    bool m_swallowContextMenu = false;  // the right press that cancelled a pick
+    // The bars hold a colour that the texts and the preview show only from the next repaint.
+    bool m_colorsStale = false;
     std::string m_exeDir;
     std::string m_iniPath;
     std::string m_previewText;

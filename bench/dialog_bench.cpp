@@ -1,9 +1,11 @@
 #include "app/colorpickdlg.h"
 #include "collections/regcolordlg.h"
 #include "platform/dialogfont.h"
+#include "platform/editbox.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
+#include "tags/gradationdlg.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -82,6 +84,27 @@ void RegColorDlgRepaint(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(RegColorDlgRepaint)->Unit(benchmark::kMicrosecond);
+
+// One Regenerate of the gradation dialog as a key or a step of a bar causes it, with a text of
+// 30 bytes: the tags built, the colour box written and the band and swatches repainted.
+void GradationRegenerate30Bytes(benchmark::State& state)
+{
+    CGradationTagDlg dlg;
+    dlg.m_start = {255, 255, 255};
+    dlg.m_middle = {127, 0, 127};
+    dlg.m_end = {0, 0, 0};
+    dlg.Create();
+    dlg.Control<EditBox>(res::IDC_GRAD_TEXT)->SetWindowText("[TESSUVO]グラデーション1234567");
+    QApplication::processEvents();
+    auto* red = dlg.Control<ScrollBar>(res::IDC_GRAD_RED);
+    int position = 0;
+    for (auto _ : state) {
+        red->SetScrollPos(position++ & 255);
+        dlg.Regenerate();
+    }
+    dlg.reject();
+}
+BENCHMARK(GradationRegenerate30Bytes)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

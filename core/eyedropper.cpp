@@ -1,0 +1,40 @@
+#include "eyedropper.h"
+
+namespace tessuvo {
+
+void Eyedropper::Start(int target)
+{
+    m_picking = 1;
+    m_pickTarget = target;
+    m_screen.SetCapture();
+}
+
+std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
+{
+    if (m_picking != 1)
+        return std::nullopt;
+    // Only the press counts: moving with the button held, or pressing again, picks nothing.
+    const Pick pick{m_pickTarget, FromColorRef(m_screen.GetPixel(x, y))};
+    m_pickTarget = 0;
+    return pick;
+}
+
+bool Eyedropper::LeftButtonUp()
+{
+    if (m_picking != 1)
+        return false;
+    m_screen.ReleaseCapture();
+    m_picking = 0;
+    return true;
+}
+
+bool Eyedropper::RightButtonDown()
+{
+    if (m_picking != 1)
+        return false;
+    m_screen.ReleaseCapture();
+    m_picking = 0;
+    return true;
+}
+
+} // namespace tessuvo

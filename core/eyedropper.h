@@ -1,0 +1,67 @@
+#pragma once
+
+#include "color.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace tessuvo {
+
+// What the eyedropper needs from the system: the mouse capture for the window that runs it,
+// and the colour of one screen pixel.
+class PickScreen
+{
+public:
+    virtual ~PickScreen() = default;
+
+    // Until released, every mouse button press anywhere on the screen goes to the window.
+    virtual void SetCapture() = 0;
+    virtual void ReleaseCapture() = 0;
+    // The pixel at a global point as a packed colour value (red in the low byte); all bits
+    // set where no screen lies.
+    virtual std::uint32_t GetPixel(double x, double y) const = 0;
+};
+
+// The colour in the low three bytes of a packed colour value; the top byte is ignored.
+constexpr Color FromColorRef(std::uint32_t value)
+{
+    return {static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+            static_cast<int>((value >> 16) & 0xFF)};
+}
+
+// Takes the colour of a screen pixel into a colour of its window. Idle (m_picking 0) until
+// started; armed (m_picking 1, m_pickTarget 1 or 2) until the left button goes down; taken
+// (m_picking 1, m_pickTarget 0) until the left button comes up. A right press ends picking
+// without a refresh. Losing the capture to another program leaves m_picking at 1, so the next
+// press that reaches the window still picks.
+class Eyedropper final
+{
+public:
+    explicit Eyedropper(PickScreen& screen) : m_screen(screen) {}
+
+    // What a left press read: the colour, and the target it goes to (0 once taken).
+    struct Pick
+    {
+        int target;
+        Color color;
+    };
+
+    // From any state to armed for `target`; a second start retargets.
+    void Start(int target);
+    // While picking, reads the pixel at the global point and clears the target.
+    std::optional<Pick> LeftButtonDown(double x, double y);
+    // True when picking ended here and the window is to refresh its colours.
+    bool LeftButtonUp();
+    // True when picking was cancelled here.
+    bool RightButtonDown();
+
+    bool Picking() const { return m_picking == 1; }
+    int PickTarget() const { return m_pickTarget; }
+
+private:
+    PickScreen& m_screen;
+    int m_picking = 0;
+    int m_pickTarget = 0;
+};
+
+} // namespace tessuvo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/eyedropper.h"
+
+#include <QPointF>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QEvent;
+class QWidget;
+
+namespace tessuvo {
+
+// The eyedropper's screen for `window`: the window grabs the mouse, and pixels are read one at
+// a time from whichever screen lies under the point.
+std::unique_ptr<PickScreen> CreatePickScreen(QWidget* window);
+
+using PickScreenFactory = std::function<std::unique_ptr<PickScreen>(QWidget*)>;
+// Replaces what CreatePickScreen makes, for tests that must not depend on a real screen; an
+// empty factory restores the real one.
+void SetPickScreenFactory(PickScreenFactory factory);
+
+// The device pixel under a global point as a packed colour value; all bits set outside every
+// screen.
+std::uint32_t ReadScreenPixel(QPointF global);
+
+// Escape without modifiers pressed: what cancels a pick from the keyboard.
+bool IsEscapePress(const QEvent* event);
+
+} // namespace tessuvo

@@ -1,0 +1,315 @@
+#include "gradationdlg.h"
+
+#include "collections/regcolordlg.h"
+#include "collections/samplecolordlg.h"
+#include "core/colortext.h"
+#include "core/entercommit.h"
+#include "core/scrollcodes.h"
+#include "platform/dialogfont.h"
+#include "platform/editbox.h"
+#include "platform/icons.h"
+#include "platform/scrollbar.h"
+#include "res/resource.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdio>
+#include <utility>
+
+namespace tessuvo {
+
+using namespace res;
+
+namespace {
+
+constexpr std::size_t TextLimit = 30; // code-page bytes
+// The colours the bars edit, numbered as the registered colours' sets that they go into.
+constexpr int EditPreviewBg = TargetBackground;
+constexpr int EditMiddle = TargetText;
+constexpr const char* DefaultText = "[TESSUVO]てっすぼ";
+constexpr int PreviewFontHeight = 19;
+constexpr int PreviewFontWeight = 500;
+const QPoint TextOrigin(10, 6);
+const QRect StartSwatch(QPoint(10, 29), QPoint(21, 34));
+const QRect MiddleSwatch(QPoint(119, 29), QPoint(130, 34));
+const QRect EndSwatch(QPoint(228, 29), QPoint(239, 34));
+
+QColor ToQColor(const Color& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
+
+const char* ButtonToolTip(int id)
+{
+    switch (id) {
+    case IDC_GRAD_PALETTE:
+        return "ｻﾝﾌﾟﾙｶﾗｰﾊﾟﾚｯﾄ";
+    case IDC_GRAD_PICK:
+        return "ｽﾎﾟｲﾄ";
+    case IDC_GRAD_REGISTER:
+        return "登録";
+    case IDC_GRAD_COPY:
+        return "ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ生成";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+CGradationTagDlg::CGradationTagDlg(QWidget* parent) : TemplateDialog(IDD_GRADATION, parent)
+{
+    DoDataExchange();
+    m_editColor->setFont(CompactDialogFont());
+    m_bars.Connect(this,
+                   [this](ScrollBar* bar, int code, int thumb) { OnHScroll(bar, code, thumb); });
+    connect(m_btnPalette, &QPushButton::clicked, this, &CGradationTagDlg::OnSamplePalette);
+    connect(m_btnPick, &QPushButton::clicked, this, &CGradationTagDlg::OnStartPick);
+    connect(m_btnRegister, &QPushButton::clicked, this, &CGradationTagDlg::OnRegisteredColors);
+    connect(m_btnCopyTags, &QPushButton::clicked, this, &CGradationTagDlg::OnCopyTags);
+    connect(Control<QRadioButton>(IDC_GRAD_PREVIEW_BG), &QRadioButton::clicked, this,
+            &CGradationTagDlg::OnEditBackground);
+    connect(Control<QRadioButton>(IDC_GRAD_MIDDLE), &QRadioButton::clicked, this,
+            &CGradationTagDlg::OnEditMiddle);
+    connect(m_editColor, &EditBox::changed, this, &CGradationTagDlg::OnChangeColorEdit);
+    connect(m_editText, &EditBox::changed, this, &CGradationTagDlg::OnChangeText);
+}
+
+void CGradationTagDlg::DoDataExchange()
+{
+    m_editText = Control<EditBox>(IDC_GRAD_TEXT);
+    m_btnCopyTags = Control<QPushButton>(IDC_GRAD_COPY);
+    m_sbBlue = Control<ScrollBar>(IDC_GRAD_BLUE);
+    m_sbGreen = Control<ScrollBar>(IDC_GRAD_GREEN);
+    m_sbRed = Control<ScrollBar>(IDC_GRAD_RED);
+    m_editColor = Control<EditBox>(IDC_GRAD_COLOR);
+    m_btnRegister = Control<QPushButton>(IDC_GRAD_REGISTER);
+    m_btnPick = Control<QPushButton>(IDC_GRAD_PICK);
+    m_btnPalette = Control<QPushButton>(IDC_GRAD_PALETTE);
+    m_bars = ColorBars(m_sbRed, m_sbGreen, m_sbBlue);
+}
+
+void CGradationTagDlg::UpdateData(bool saveAndValidate)
+{
+    if (saveAndValidate) {
+        m_text = m_editText->GetWindowText();
+        return;
+    }
+    m_editText->SetWindowText(m_text);
+    m_editText->SetLimitText(TextLimit);
+}
+
+void CGradationTagDlg::OnInitDialog()
+{
+    const std::pair<QPushButton*, int> images[] = {
+        {m_btnPalette, IDI_PALETTE},
+        {m_btnPick, IDI_PICK},
+        {m_btnRegister, IDI_REGISTER},
+        {m_btnCopyTags, IDI_TAG},
+    };
+    for (const auto& [button, icon] : images) {
+        SetButtonIcon(button, icon);
+        // Read out by screen readers in place of the hidden caption.
+        button->setAccessibleName(QString::fromUtf8(ButtonToolTip(ControlId(button))));
+    }
+    m_bars.SetRange();
+    m_bars.Set({255, 255, 255});
+    Control<QRadioButton>(IDC_GRAD_PREVIEW_BG)->setChecked(true);
+    m_editTarget = EditPreviewBg;
+    m_text = DefaultText;
+    UpdateData(false);
+    Regenerate();
+}
+
+void CGradationTagDlg::Regenerate()
+{
+    UpdateData(true);
+    Color& edited = m_editTarget == EditMiddle ? m_middle : m_previewBg;
+    edited = m_bars.Get();
+    m_editColor->SetWindowText(*FormatColor(NotationHtml, edited));
+
+    Gradation gradation = BuildGradationTags(m_text, m_start, m_middle, m_end);
+    m_tags = std::move(gradation.tags);
+    m_pieces = std::move(gradation.pieces);
+    // Painted at once, so that the preview follows each key and each step of a bar.
+    Client()->repaint(m_rcPreview.united(EndSwatch).united(StartSwatch));
+}
+
+void CGradationTagDlg::PaintClient(QPainter& painter)
+{
+    painter.fillRect(m_rcPreview, ToQColor(m_previewBg));
+    painter.fillRect(StartSwatch, ToQColor(m_start));
+    painter.fillRect(MiddleSwatch, ToQColor(m_middle));
+    painter.fillRect(EndSwatch, ToQColor(m_end));
+
+    // The characters follow one another from the origin, over the band and clipped to it.
+    const QFont font = CreateFontA(PreviewFontHeight, PreviewFontWeight, DesignFontFaceWide);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    painter.setClipRect(m_rcPreview);
+    QPointF pen(TextOrigin.x(), TextOrigin.y() + metrics.ascent());
+    for (const GradationPiece& piece : m_pieces) {
+        const QString text = QString::fromStdString(piece.text);
+        painter.setPen(ToQColor(piece.color));
+        painter.drawText(pen, text);
+        pen.rx() += metrics.horizontalAdvance(text);
+    }
+}
+
+void CGradationTagDlg::SetEditedColor(const Color& color)
+{
+    m_bars.Set(color);
+    Regenerate();
+}
+
+void CGradationTagDlg::OnHScroll(ScrollBar* bar, int code, int thumb)
+{
+    bar->SetScrollPos(ScrolledPosition(code, bar->GetScrollPos(), thumb));
+    Regenerate();
+}
+
+void CGradationTagDlg::OnEditBackground()
+{
+    m_editTarget = EditPreviewBg;
+    SetEditedColor(m_previewBg);
+}
+
+void CGradationTagDlg::OnEditMiddle()
+{
+    m_editTarget = EditMiddle;
+    SetEditedColor(m_middle);
+}
+
+void CGradationTagDlg::OnChangeColorEdit()
+{
+    const auto text = m_editColor->CommitOnEnter(ColorLineBuffer);
+    if (!text)
+        return;
+    // Only the "#" form: the other forms of the main window stay as typed.
+    if (const auto values = RecogniseHtmlColorText(*text))
+        SetEditedColor({static_cast<int>(values->red), static_cast<int>(values->green),
+                        static_cast<int>(values->blue)});
+}
+
+void CGradationTagDlg::OnChangeText()
+{
+    Regenerate();
+}
+
+void CGradationTagDlg::OnCopyTags()
+{
+    const std::string kept = m_text;
+    m_text = m_tags;
+    UpdateData(false);
+    m_editText->SetSel(0, -1);
+    m_editText->ScrollCaret();
+    m_editText->Copy();
+    m_text = kept;
+    UpdateData(false);
+}
+
+// The palette and the registered colours are owned by this dialog, so that they open over it.
+void CGradationTagDlg::OnSamplePalette()
+{
+    CSampleColorDlg dlg(this);
+    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
+        return;
+    SetEditedColor({dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
+}
+
+void CGradationTagDlg::OnRegisteredColors()
+{
+    CRegColorDlg dlg(this);
+    const Color offered = m_bars.Get();
+    dlg.m_regRed = offered.red;
+    dlg.m_regGreen = offered.green;
+    dlg.m_regBlue = offered.blue;
+    dlg.m_target = m_editTarget;
+    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
+        return;
+    SetEditedColor({dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
+}
+
+void CGradationTagDlg::OnStartPick()
+{
+    // The dialog has one colour: the pick goes to the bars, whichever colour they edit.
+    m_eyedropper.Start(m_editTarget);
+}
+
+void CGradationTagDlg::OnLButtonDown(QPointF global)
+{
+    if (const auto pick = m_eyedropper.LeftButtonDown(global.x(), global.y()))
+        m_bars.Set(pick->color);
+}
+
+void CGradationTagDlg::OnLButtonUp()
+{
+    if (m_eyedropper.LeftButtonUp())
+        Regenerate();
+}
+
+void CGradationTagDlg::OnRButtonDown()
+{
+    if (m_eyedropper.RightButtonDown())
+        m_swallowContextMenu = true;
+}
+
+void CGradationTagDlg::mousePressEvent(QMouseEvent* event)
+{
+    m_swallowContextMenu = false;
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->globalPosition());
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDown();
+    TemplateDialog::mousePressEvent(event);
+}
+
+void CGradationTagDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp();
+    TemplateDialog::mouseReleaseEvent(event);
+}
+
+// While picking, Escape cancels as a right press does, and no context menu opens, neither
+// then nor for the right press that cancelled.
+bool CGradationTagDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu &&
+        (m_eyedropper.Picking() || std::exchange(m_swallowContextMenu, false)))
+        return true;
+    if (m_eyedropper.Picking() && IsEscapePress(event)) {
+        OnRButtonDown();
+        return true;
+    }
+    return TemplateDialog::event(event);
+}
+
+// Key presses reach the focused control first; a multi-line box would close the dialog on
+// Escape.
+bool CGradationTagDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_eyedropper.Picking())
+        return TemplateDialog::eventFilter(watched, event);
+    if (IsEscapePress(event))
+        OnRButtonDown();
+    else if (event->type() != QEvent::ContextMenu)
+        return TemplateDialog::eventFilter(watched, event);
+    return true;
+}
+
+std::optional<std::string> CGradationTagDlg::ToolTipText(int id, QPoint) const
+{
+    if (const char* text = ButtonToolTip(id))
+        return text;
+    if (id != IDC_GRAD_COLOR)
+        return std::nullopt;
+    const Color c = m_bars.Get();
+    char text[40];
+    std::snprintf(text, sizeof text, "%d,%d,%d", c.red, c.green, c.blue);
+    return text;
+}
+
+} // namespace tessuvo

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/color.h"
+#include "core/eyedropper.h"
+#include "platform/colorbars.h"
+#include "platform/pickscreen.h"
+#include "platform/templatedialog.h"
+#include "tags/gradation.h"
+
+#include <QRect>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPushButton;
+
+namespace tessuvo {
+
+class EditBox;
+
+// A short text coloured character by character from the start colour through the middle
+// colour to the end colour, drawn over a background colour of its own; the tags go to the
+// clipboard. Hands nothing back.
+class CGradationTagDlg final : public TemplateDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CGradationTagDlg(QWidget* parent = nullptr);
+
+    // Builds the tags from the text and the colours and repaints the preview.
+    void Regenerate();
+
+    // Set by the caller before the dialog runs.
+    Color m_start;
+    Color m_middle;
+    Color m_end;
+
+protected:
+    void OnInitDialog() override;
+    void PaintClient(QPainter& painter) override;
+    std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void DoDataExchange();
+    void UpdateData(bool saveAndValidate);
+    void SetEditedColor(const Color& color);
+
+    void OnHScroll(ScrollBar* bar, int code, int thumb);
+    void OnSamplePalette();
+    void OnStartPick();
+    void OnRegisteredColors();
+    void OnCopyTags();
+    void OnEditBackground();
+    void OnEditMiddle();
+    void OnChangeColorEdit();
+    void OnChangeText();
+    void OnLButtonDown(QPointF global);
+    void OnLButtonUp();
+    void OnRButtonDown();
+
+    EditBox* m_editText = nullptr;
+    QPushButton* m_btnCopyTags = nullptr;
+    ScrollBar* m_sbBlue = nullptr;
+    ScrollBar* m_sbGreen = nullptr;
+    ScrollBar* m_sbRed = nullptr;
+    EditBox* m_editColor = nullptr;
+    QPushButton* m_btnRegister = nullptr;
+    QPushButton* m_btnPick = nullptr;
+    QPushButton* m_btnPalette = nullptr;
+    ColorBars m_bars;
+    std::string m_text;
+    const QRect m_rcPreview{QPoint(10, 3), QPoint(239, 26)};
+    int m_editTarget = TargetBackground;
+    std::unique_ptr<PickScreen> m_screen = CreatePickScreen(this);
+    Eyedropper m_eyedropper{*m_screen};
+    bool m_swallowContextMenu = false; // the right press that cancelled a pick
+    Color m_previewBg{255, 255, 255};
+    std::string m_tags;
+    std::vector<GradationPiece> m_pieces;
+};
+
+} // namespace tessuvo

@@ -1,0 +1,164 @@
+#include "core/eyedropper.h"
+#include "tests/fakepickscreen.h"
+
+#include <cctype>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tessuvo {
+namespace {
+
+using test::FakePickScreen;
+
+enum class Step
+{
+    StartBg,
+    StartFg,
+    LeftDown,
+    LeftUp,
+    RightDown,
+    CaptureLost,
+};
+
+struct Outcome
+{
+    int picking;
+    int target;
+    bool captured;
+};
+
+struct Case
+{
+    const char* name;
+    std::vector<Step> before; // brings the machine into the state under test
+    Step step;
+    Outcome after;
+    bool handled; // a pick read, or picking ended by the step
+};
+
+// Runs a step; true when it read a pick or ended picking.
+bool RunStep(Eyedropper& eyedropper, FakePickScreen& screen, Step step)
+{
+    switch (step) {
+    case Step::StartBg:
+        eyedropper.Start(TargetBackground);
+        return false;
+    case Step::StartFg:
+        eyedropper.Start(TargetText);
+        return false;
+    case Step::LeftDown:
+        return eyedropper.LeftButtonDown(10, 20).has_value();
+    case Step::LeftUp:
+        return eyedropper.LeftButtonUp();
+    case Step::RightDown:
+        return eyedropper.RightButtonDown();
+    case Step::CaptureLost:
+        screen.captured = false;
+        return false;
+    }
+    return false;
+}
+
+const std::vector<Step> Idle{};
+const std::vector<Step> Armed{Step::StartBg};
+const std::vector<Step> Taken{Step::StartBg, Step::LeftDown};
+
+const Case Cases[] = {
+    {"start in idle arms", Idle, Step::StartFg, {1, 2, true}, false},
+    {"start in armed retargets", Armed, Step::StartFg, {1, 2, true}, false},
+    {"start in taken arms again", Taken, Step::StartFg, {1, 2, true}, false},
+    {"left down in idle does nothing", Idle, Step::LeftDown, {0, 0, false}, false},
+    {"left down in armed takes the pixel", Armed, Step::LeftDown, {1, 0, true}, true},
+    {"left down in taken reads again", Taken, Step::LeftDown, {1, 0, true}, true},
+    {"left up in idle does nothing", Idle, Step::LeftUp, {0, 0, false}, false},
+    {"left up in armed ends", Armed, Step::LeftUp, {0, 1, false}, true},
+    {"left up in taken ends", Taken, Step::LeftUp, {0, 0, false}, true},
+    {"right down in idle does nothing", Idle, Step::RightDown, {0, 0, false}, false},
+    {"right down in armed cancels, target kept", Armed, Step::RightDown, {0, 1, false}, true},
+    {"right down in taken ends", Taken, Step::RightDown, {0, 0, false}, true},
+    {"a lost capture leaves picking armed", Armed, Step::CaptureLost, {1, 1, false}, false},
+    {"after a lost capture a press still picks",
+     {Step::StartBg, Step::CaptureLost},
+     Step::LeftDown,
+     {1, 0, false},
+     true},
+    {"after a lost capture the release ends",
+     {Step::StartBg, Step::CaptureLost, Step::LeftDown},
+     Step::LeftUp,
+     {0, 0, false},
+     true},
+};
+
+class EyedropperTransition : public ::testing::TestWithParam<Case>
+{
+};
+
+TEST_P(EyedropperTransition, LeavesTheStateOfTheTable)
+{
+    const Case& c = GetParam();
+    FakePickScreen screen;
+    Eyedropper eyedropper(screen);
+    for (const Step step : c.before)
+        RunStep(eyedropper, screen, step);
+    EXPECT_EQ(c.handled, RunStep(eyedropper, screen, c.step));
+    EXPECT_EQ(c.after.picking, eyedropper.Picking() ? 1 : 0);
+    EXPECT_EQ(c.after.target, eyedropper.PickTarget());
+    EXPECT_EQ(c.after.captured, screen.captured);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EyedropperTransition, ::testing::ValuesIn(Cases),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char* p = info.param.name; *p; ++p)
+                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+                             return name;
+                         });
+
+TEST(Eyedropper, PressReadsThePixelAtThePressAndNamesTheTarget)
+{
+    FakePickScreen screen;
+    screen.pixel = [](double x, double y) { return x == 300.5 && y == -4 ? 0x00563412u : 0u; };
+    Eyedropper eyedropper(screen);
+    eyedropper.Start(TargetBackground);
+    eyedropper.Start(TargetText);
+    const auto first = eyedropper.LeftButtonDown(300.5, -4);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(TargetText, first->target);
+    EXPECT_EQ((Color{0x12, 0x34, 0x56}), first->color);
+    // A second press before the release reads again but goes to no target.
+    const auto second = eyedropper.LeftButtonDown(0, 0);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(0, second->target);
+    EXPECT_EQ(2u, screen.reads.size());
+}
+
+TEST(Eyedropper, CancelReadsNothing)
+{
+    FakePickScreen screen;
+    Eyedropper eyedropper(screen);
+    eyedropper.Start(TargetBackground);
+    EXPECT_TRUE(eyedropper.RightButtonDown());
+    EXPECT_FALSE(eyedropper.LeftButtonDown(1, 1));
+    EXPECT_TRUE(screen.reads.empty());
+}
+
+TEST(Eyedropper, PackedValueSplitsIntoChannels)
+{
+    struct Split
+    {
+        std::uint32_t value;
+        Color color;
+    };
+    const Split cases[] = {
+        {0x00000000u, {0, 0, 0}},
+        {0x00FF8001u, {1, 128, 255}},
+        {0xFFFFFFFFu, {255, 255, 255}}, // no screen there: white
+        {0x7F000000u, {0, 0, 0}},       // the top byte is ignored
+    };
+    for (const Split& c : cases)
+        EXPECT_EQ(c.color, FromColorRef(c.value)) << std::hex << c.value;
+}
+
+} // namespace
+} // namespace tessuvo
