@@ -5,6 +5,9 @@
 #include "core/colortext.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
+#include "help/aboutdlg.h"
+#include "help/helppath.h"
+#include "help/htmlhelp.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -14,14 +17,18 @@
 #include "platform/windowops.h"
 #include "previewband.h"
 #include "res/resource.h"
-#include "settings/profile.h"
+#include "res/strings.h"
 #include "settings/previewtext.h"
+#include "settings/profile.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
 #include "tags/gradationdlg.h"
+#include "tags/previewtextdlg.h"
 #include "tags/tagtext.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -116,6 +123,9 @@ CColorPickDlg::CColorPickDlg(QWidget* parent)
     route(ID_PREVIEW_TEXT, &CColorPickDlg::OnPreviewModeText);
     route(ID_PREVIEW_SIDES, &CColorPickDlg::OnPreviewModeSides);
     route(ID_TOPMOST, &CColorPickDlg::OnTopMost);
+    route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
+    route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
+    route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -158,8 +168,6 @@ void CColorPickDlg::UpdateData(bool saveAndValidate)
 void CColorPickDlg::OnInitDialog()
 {
     UpdateData(false);
-    // The window manager owns the system menu on this platform; the version box is reached
-    // from the Help menu.
     setWindowIcon(m_hIcon);
 
     const std::pair<int, std::pair<QPushButton*, QPushButton*>> images[] = {
@@ -525,6 +533,51 @@ void CColorPickDlg::ChooseFromRegistered(int target)
         return;
     SetColor(target, {dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
     RefreshColors();
+}
+
+void CColorPickDlg::OnPreviewTextSettings()
+{
+    UpdateData(true);
+    CPreviewTextDlg dlg(this);
+    dlg.m_previewText = m_previewText;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_previewText = dlg.m_previewText;
+    RefreshColors();
+}
+
+void CColorPickDlg::OnAppAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.DoModal();
+}
+
+void CColorPickDlg::OnHelpContents()
+{
+    HtmlHelpA(nullptr, HelpPath(m_exeDir), HH_DISPLAY_TOC, 0);
+}
+
+void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QPoint clientPoint = Client()->mapFrom(this, event->pos());
+    if (!Client()->rect().contains(clientPoint) || Client()->childAt(clientPoint)) {
+        TemplateDialog::contextMenuEvent(event);
+        return;
+    }
+    const char* text = LoadStringResource(IDS_ABOUTBOX);
+    if (!*text)
+        return;
+    QMenu menu(this);
+    const QAction* about = menu.addAction(QString::fromUtf8(text));
+    if (menu.exec(event->globalPos()) == about)
+        OnSysCommand(ID_SYS_ABOUT, 0);
+}
+
+void CColorPickDlg::OnSysCommand(unsigned id, long)
+{
+    // The standard window commands never arrive here: the window manager carries them out.
+    if ((id & ~0xFu) == ID_SYS_ABOUT)
+        OnAppAbout();
 }
 
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint) const

@@ -35,15 +35,21 @@ public:
     Color BackgroundColor() const;
     Color TextColor() const;
 
+    // A command of the window menu; the low four bits of `id` are the platform's own.
+    void OnSysCommand(unsigned id, long param);
+
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // The window menu's version item, offered on the background: the window manager owns the
+    // window menu itself.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
 
 private:
@@ -78,6 +84,9 @@ private:
     void OnLButtonUp();
     void OnRButtonDown();
     void OnGradationTag();
+    void OnPreviewTextSettings();
+    void OnAppAbout();
+    void OnHelpContents();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);

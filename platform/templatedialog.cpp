@@ -3,6 +3,7 @@
 #include "colorbutton.h"
 #include "dialogfont.h"
 #include "editbox.h"
+#include "icons.h"
 #include "menubar.h"
 #include "res/dialogtemplate.h"
 #include "res/resource.h"
@@ -64,6 +65,14 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
     case res::ControlKind::ScrollBar:
         return new ScrollBar(parent);
     case res::ControlKind::Static: {
+        if (HasStyle(c.style, res::ControlStyle::IconImage)) {
+            // An icon static names its icon resource and takes the icon's own size.
+            auto* icon = new QLabel(parent);
+            const QPixmap image = QPixmap::fromImage(IconResourceImage(text.toInt()));
+            icon->setPixmap(image);
+            icon->setFixedSize(image.size());
+            return icon;
+        }
         auto* label = new QLabel(text, parent);
         label->setAlignment(StaticAlignment(c.style));
         label->setTextFormat(Qt::PlainText);
@@ -92,14 +101,17 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
     return nullptr;
 }
 
-// The substitute face sets digits wider than the design font does, so a short centred label
-// such as the "255" of a scale would lose its edges; it grows about its centre instead.
+// The substitute face sets digits and Latin letters wider than the design font does, so a
+// label sized to its text, such as the "255" of a scale or a version line, would lose its
+// edges; a centred label grows about its centre instead, a left-aligned one to the right.
 void WidenToText(QLabel* label)
 {
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
     const QRect r = label->geometry();
-    if (needed > r.width())
-        label->setGeometry(r.center().x() - needed / 2, r.y(), needed, r.height());
+    if (needed <= r.width())
+        return;
+    const bool centred = label->alignment() & Qt::AlignHCenter;
+    label->setGeometry(centred ? r.center().x() - needed / 2 : r.x(), r.y(), needed, r.height());
 }
 
 } // namespace
@@ -161,8 +173,8 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent
         }
         if (auto* button = qobject_cast<ColorButton*>(control))
             button->SetFaceProvider([this, id = c.id] { return ColorButtonFace(id); });
-        if (c.kind == res::ControlKind::Static && HasStyle(c.style, res::ControlStyle::Centre) &&
-            !HasStyle(c.style, res::ControlStyle::Sunken))
+        if (c.kind == res::ControlKind::Static && !HasStyle(c.style, res::ControlStyle::Sunken) &&
+            !HasStyle(c.style, res::ControlStyle::IconImage))
             WidenToText(static_cast<QLabel*>(control));
     }
     m_client->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "dialogtemplate.h"
 #include "findbyid.h"
 #include "resource.h"
+#include "version.h"
 
 namespace tessuvo::res {
 
@@ -114,12 +115,33 @@ constexpr ControlTemplate GradationControls[] = {
     {IDC_STATIC, ControlKind::GroupBox, 4, 42, 135, 70, "色の設定", None},
 };
 
+// The icon static names its icon resource in its text.
+constexpr ControlTemplate AboutControls[] = {
+    {IDC_STATIC, ControlKind::Static, 11, 17, 20, 20, "128", IconImage},
+    {IDC_STATIC, ControlKind::Static, 40, 15, 90, 8, VersionLine, None},
+    {IDC_STATIC, ControlKind::Static, 40, 31, 120, 8, "(C) 2026 Tessuvo 開発チーム", None},
+    {IDOK, ControlKind::PushButton, 155, 10, 32, 14, "OK", DefaultButton | TabStop},
+};
+
+constexpr ControlTemplate PreviewTextControls[] = {
+    {IDOK, ControlKind::PushButton, 80, 40, 30, 14, "OK", DefaultButton | TabStop},
+    {IDCANCEL, ControlKind::PushButton, 115, 40, 30, 14, "ｷｬﾝｾﾙ", TabStop},
+    {IDC_PREVIEW_EDIT, ControlKind::Edit, 47, 5, 98, 12, "", Multiline | TabStop},
+    {IDC_STATIC, ControlKind::Static, 5, 5, 40, 12, "ﾌﾟﾚﾋﾞｭｰ文字：", VCentre},
+    {IDC_USEFONT, ControlKind::CheckBox, 5, 25, 140, 10, "この文字を使ってFONTタグを生成する",
+     TabStop},
+};
+
 constexpr DialogTemplate Dialogs[] = {
+    {IDD_ABOUTBOX, "ﾊﾞｰｼﾞｮﾝ情報 Tessuvo [TESSUVO]", 194, 55, DialogStyle::SystemMenu, 0,
+     AboutControls},
     {IDD_MAIN, "Tessuvo [TESSUVO]", 155, 109, DialogStyle::MinimizeBox | DialogStyle::SystemMenu,
      IDR_MAINMENU, MainControls},
     {IDD_SAMPLECOLOR, "サンプルカラー", 131, 55, DialogStyle::SystemMenu, 0, SampleColorControls},
     {IDD_REGCOLOR, "登録色", 135, 79, DialogStyle::SystemMenu, 0, RegColorControls},
     {IDD_GRADATION, "グラデーションタグ", 143, 115, DialogStyle::SystemMenu, 0, GradationControls},
+    {IDD_PREVIEWTEXT, "ﾌﾟﾚﾋﾞｭｰ文字の設定", 151, 59, DialogStyle::SystemMenu, 0,
+     PreviewTextControls},
 };
 
 } // namespace

@@ -23,7 +23,7 @@ enum class ControlStyle : unsigned
     None = 0,
     Multiline = 1u << 0, // edit: one line high, Enter inserts a line break
     TabStop = 1u << 1,
-    IconImage = 1u << 2,     // push button: an icon instead of the caption
+    IconImage = 1u << 2,     // push button or static: an icon instead of the caption
     DefaultButton = 1u << 3, // push button: the dialog's default button
     Centre = 1u << 4,
     VCentre = 1u << 5,

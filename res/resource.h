@@ -64,6 +64,10 @@ inline constexpr int IDC_GRAD_BLUE = 1012;
 inline constexpr int IDC_GRAD_PREVIEW_BG = 1021;
 inline constexpr int IDC_GRAD_MIDDLE = 1022;
 
+// Preview text dialog
+inline constexpr int IDC_USEFONT = 1023;
+inline constexpr int IDC_PREVIEW_EDIT = 1031;
+
 // Menu commands
 inline constexpr int ID_SYS_ABOUT = 16;
 inline constexpr int ID_NOTATION_HEX = 32772;

@@ -8,9 +8,10 @@ packages=(
     qt6-base-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
+    fp-utils libchm1 libchm-dev
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon clang libclang-rt-14-dev)
+    packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon imagemagick clang libclang-rt-14-dev)
 fi
 
 missing=()
