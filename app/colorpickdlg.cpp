@@ -3,6 +3,7 @@
 #include "collections/regcolordlg.h"
 #include "collections/samplecolordlg.h"
 #include "core/colortext.h"
+#include "core/contrast.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
 #include "help/aboutdlg.h"
@@ -26,8 +27,10 @@
 #include "tags/previewtextdlg.h"
 #include "tags/tagtext.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -564,13 +567,55 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         TemplateDialog::contextMenuEvent(event);
         return;
     }
-    const char* text = LoadStringResource(IDS_ABOUTBOX);
-    if (!*text)
-        return;
     QMenu menu(this);
-    const QAction* about = menu.addAction(QString::fromUtf8(text));
-    if (menu.exec(event->globalPos()) == about)
-        OnSysCommand(ID_SYS_ABOUT, 0);
+    if (OverPreviewBand(clientPoint))
+        AddContrastItems(menu);
+    if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
+        if (!menu.isEmpty())
+            menu.addSeparator();
+        connect(menu.addAction(QString::fromUtf8(text)), &QAction::triggered, this,
+                [this] { OnSysCommand(ID_SYS_ABOUT, 0); });
+    }
+    if (!menu.isEmpty())
+        menu.exec(event->globalPos());
+}
+
+bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
+{
+    return (m_previewMode == PreviewText || m_previewMode == PreviewSides) &&
+           PreviewBand.contains(clientPoint);
+}
+
+// The pair's readout, the text colour moved to the nearest that passes, and the pair as CSS.
+void CColorPickDlg::AddContrastItems(QMenu& menu)
+{
+    const Color background = BackgroundColor(), text = TextColor();
+    menu.addAction(QString::fromStdString(ContrastSummary(background, text)))->setEnabled(false);
+    const auto addFit = [&](const char* label, double ratio) {
+        const auto fitted = NearestPassingTextColor(text, background, ratio);
+        QAction* action = menu.addAction(QString::fromUtf8(label));
+        action->setEnabled(fitted && *fitted != text);
+        if (action->isEnabled())
+            connect(action, &QAction::triggered, this,
+                    [this, color = *fitted] { OnFitTextColor(color); });
+    };
+    addFit("文字色をAA(4.5:1)に合わせる", RatioAA);
+    addFit("文字色をAAA(7:1)に合わせる", RatioAAA);
+    connect(menu.addAction(QString::fromUtf8("CSSとしてコピー")), &QAction::triggered, this,
+            &CColorPickDlg::OnCopyCss);
+}
+
+void CColorPickDlg::OnFitTextColor(const Color& color)
+{
+    SetColor(TargetText, color);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnCopyCss()
+{
+    const std::string css = "color: " + CssColor(TextColor()) +
+                            "; background-color: " + CssColor(BackgroundColor()) + ";";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(css));
 }
 
 void CColorPickDlg::OnSysCommand(unsigned id, long)
@@ -580,8 +625,10 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
         OnAppAbout();
 }
 
-std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint) const
+std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
+    if (id == 0 && OverPreviewBand(clientPoint))
+        return ContrastSummary(BackgroundColor(), TextColor());
     if (const char* text = ButtonToolTip(id))
         return text;
     if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)

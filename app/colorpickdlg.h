@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 
+class QMenu;
 class QPushButton;
 
 namespace tessuvo {
@@ -87,6 +88,10 @@ private:
     void OnPreviewTextSettings();
     void OnAppAbout();
     void OnHelpContents();
+    bool OverPreviewBand(QPoint clientPoint) const;
+    void AddContrastItems(QMenu& menu);
+    void OnFitTextColor(const Color& color);
+    void OnCopyCss();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);

@@ -1,4 +1,5 @@
 #include "core/colortext.h"
+#include "core/contrast.h"
 #include "settings/profile.h"
 #include "tags/gradation.h"
 
@@ -28,6 +29,20 @@ void FormatColour(benchmark::State& state)
         benchmark::DoNotOptimize(FormatColor(notations[i++ % 3], {18, 171, 255}));
 }
 BENCHMARK(FormatColour);
+
+// The search the band's menu runs for each of its two fit items as it opens.
+void NearestPassingTextColour(benchmark::State& state)
+{
+    const std::pair<Color, Color> pairs[] = {{{0x77, 0x77, 0x77}, {255, 255, 255}},
+                                             {{18, 171, 255}, {40, 90, 200}},
+                                             {{200, 40, 40}, {120, 120, 120}}};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& [text, background] = pairs[i++ % 3];
+        benchmark::DoNotOptimize(NearestPassingTextColor(text, background, RatioAAA));
+    }
+}
+BENCHMARK(NearestPassingTextColour)->Unit(benchmark::kMicrosecond);
 
 void ProfileReadOf50Keys(benchmark::State& state)
 {

@@ -55,6 +55,13 @@ int OtherNotation(int notation)
     }
 }
 
+std::string CssColor(const Color& c)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return text;
+}
+
 std::optional<std::string> FormatColor(int notation, const Color& c)
 {
     char buffer[48];

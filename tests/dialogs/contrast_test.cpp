@@ -1,0 +1,163 @@
+#include "app/colorpickdlg.h"
+#include "core/colortext.h"
+#include "core/contrast.h"
+#include "dialogtest.h"
+#include "platform/editbox.h"
+#include "platform/menubar.h"
+#include "platform/scrollbar.h"
+#include "res/resource.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QToolTip>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tessuvo;
+using namespace tessuvo::res;
+using namespace tessuvo::test;
+
+namespace {
+
+const QPoint OnBand(100, 16);
+const QPoint OffBand(3, 60);
+
+class PreviewBandContrastTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override
+    {
+        m_dlg.reset();
+        RemoveSettings();
+    }
+
+    void Open(const char* background, const char* text, const std::string& settings = {})
+    {
+        if (!settings.empty())
+            WriteSettings(settings);
+        m_dlg = std::make_unique<CColorPickDlg>();
+        m_dlg->Create();
+        m_dlg->ApplyColorText(TargetBackground, background);
+        m_dlg->ApplyColorText(TargetText, text);
+        m_dlg->RefreshColors();
+        QApplication::processEvents();
+    }
+
+    // The tooltip at a point of the client area; empty for none.
+    QString ToolTipAt(QPoint clientPoint) const
+    {
+        // A tooltip that is asked to go keeps its text while it fades: start from a marker.
+        const QString none = QStringLiteral("(none)");
+        QWidget* client = m_dlg->Client();
+        QToolTip::showText(client->mapToGlobal(clientPoint), none, client);
+        QHelpEvent event(QEvent::ToolTip, clientPoint, client->mapToGlobal(clientPoint));
+        QApplication::sendEvent(client, &event);
+        return QToolTip::text() == none ? QString() : QToolTip::text();
+    }
+
+    // Opens the context menu at a client point and hands it to `use`, which triggers an item
+    // or leaves the menu to be closed.
+    void WithMenuAt(QPoint clientPoint, const std::function<void(QMenu&)>& use) const
+    {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            opened = true;
+            use(*menu);
+            if (menu->isVisible())
+                menu->close();
+        });
+        const QPoint at = m_dlg->Client()->mapTo(m_dlg.get(), clientPoint);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_dlg->mapToGlobal(at));
+        QApplication::sendEvent(m_dlg.get(), &event);
+        QApplication::processEvents();
+        ASSERT_TRUE(opened);
+    }
+
+    static QAction* Item(const QMenu& menu, const char* text)
+    {
+        for (QAction* action : menu.actions())
+            if (action->text() == QString::fromUtf8(text))
+                return action;
+        ADD_FAILURE() << "no item " << text;
+        return nullptr;
+    }
+
+    std::unique_ptr<CColorPickDlg> m_dlg;
+};
+
+TEST_F(PreviewBandContrastTest, TooltipOverTheBandInEachMode)
+{
+    const QString expected = QString::fromUtf8(
+        "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72");
+    Open("#FFFFFF", "#767676");
+    EXPECT_EQ(ToolTipAt(OnBand), expected);
+    EXPECT_EQ(ToolTipAt(OffBand), QString());
+    m_dlg->GetMenu()->Command(ID_PREVIEW_SIDES)->trigger();
+    EXPECT_EQ(ToolTipAt(OnBand), expected);
+    // Formed when asked: a colour typed a moment ago counts.
+    m_dlg->ApplyColorText(TargetText, "#000000");
+    EXPECT_TRUE(ToolTipAt(OnBand).startsWith(QString::fromUtf8("コントラスト比 21.00:1　")));
+
+    m_dlg.reset();
+    Open("#FFFFFF", "#767676", "[FLG]\nPREVIEW=5\n"); // no band drawn, nothing to describe
+    EXPECT_EQ(ToolTipAt(OnBand), QString());
+}
+
+TEST_F(PreviewBandContrastTest, FittingToAAMovesOnlyTheTextBars)
+{
+    Open("#FFFFFF", "#777777");
+    WithMenuAt(OnBand, [](QMenu& menu) {
+        EXPECT_FALSE(menu.actions().value(0)->isEnabled()); // the readout
+        EXPECT_TRUE(Item(menu, "文字色をAAA(7:1)に合わせる")->isEnabled());
+        Item(menu, "文字色をAA(4.5:1)に合わせる")->trigger();
+    });
+    const Color text = m_dlg->TextColor();
+    EXPECT_GE(ContrastRatio(text, {255, 255, 255}), RatioAA);
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    EXPECT_EQ(ControlOf<ScrollBar>(*m_dlg, IDC_FG_RED)->GetScrollPos(), text.red);
+    // The boxes and the readout follow at once.
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_FG)->GetWindowText(),
+              *FormatColor(NotationHtml, text));
+    EXPECT_TRUE(ToolTipAt(OnBand).contains(QString::fromUtf8("AA ○　AAA ×（")));
+}
+
+TEST_F(PreviewBandContrastTest, FitItemsAreOffWhenPassingOrOutOfReach)
+{
+    Open("#FFFFFF", "#000000");
+    WithMenuAt(OnBand, [](QMenu& menu) {
+        EXPECT_FALSE(Item(menu, "文字色をAA(4.5:1)に合わせる")->isEnabled());
+        EXPECT_FALSE(Item(menu, "文字色をAAA(7:1)に合わせる")->isEnabled());
+        // The window menu's version item stays reachable, after a separator.
+        const QList<QAction*> items = menu.actions();
+        ASSERT_GE(items.size(), 2);
+        EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+        EXPECT_EQ(items.back()->text(),
+                  QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(Tessuvo [TESSUVO]) (&A)..."));
+    });
+    m_dlg.reset();
+    Open("#777777", "#FFFFFF"); // no grey reaches 7:1 on mid grey
+    WithMenuAt(OnBand, [](QMenu& menu) {
+        EXPECT_TRUE(Item(menu, "文字色をAA(4.5:1)に合わせる")->isEnabled());
+        EXPECT_FALSE(Item(menu, "文字色をAAA(7:1)に合わせる")->isEnabled());
+    });
+    WithMenuAt(OffBand, [](QMenu& menu) { EXPECT_EQ(menu.actions().size(), 1); });
+}
+
+TEST_F(PreviewBandContrastTest, CssCopyIsExactlyTheTwoDeclarationsAsPlainText)
+{
+    Open("#FFFFFF", "#12ABEF");
+    WithMenuAt(OnBand, [](QMenu& menu) { Item(menu, "CSSとしてコピー")->trigger(); });
+    EXPECT_EQ(ClipboardText(), "color: #12abef; background-color: #ffffff;");
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+}
+
+} // namespace
