@@ -424,14 +424,22 @@ void CColorPickDlg::OnFgRegister()
     ChooseFromRegistered(TargetText);
 }
 
+// A colour that the desktop's picker hands over is a completed pick: bars, then the refresh
+// of a release.
 void CColorPickDlg::OnBgPick()
 {
-    m_eyedropper.Start(TargetBackground);
+    StartEyedropper(this, m_eyedropper, TargetBackground, [this](const Color& color) {
+        SetColor(TargetBackground, color);
+        RefreshColors();
+    });
 }
 
 void CColorPickDlg::OnFgPick()
 {
-    m_eyedropper.Start(TargetText);
+    StartEyedropper(this, m_eyedropper, TargetText, [this](const Color& color) {
+        SetColor(TargetText, color);
+        RefreshColors();
+    });
 }
 
 // The bars take the colour at the press; the texts and the preview follow at the release.

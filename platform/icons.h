@@ -7,10 +7,13 @@ class QPushButton;
 
 namespace tessuvo {
 
-// The icon resource drawn at its own size; a null image for an unknown id.
-QImage IconResourceImage(int id);
+// The icon resource drawn for a device pixel ratio of `scale`: each art pixel becomes a block
+// of device pixels, never a blur, and the image keeps its size in logical pixels. A null image
+// for an unknown id.
+QImage IconResourceImage(int id, qreal scale = 1);
 
-// The icon resource as the platform's icon.
+// The icon resource as the platform's icon, drawn afresh for every size and scale it is
+// shown at.
 QIcon LoadIcon(int id);
 
 // Shows the 16 × 16 icon resource on the button instead of its caption.

@@ -1,5 +1,8 @@
 #include "pickscreen.h"
 
+#include "portalpick.h"
+#include "x11pixel.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -20,9 +23,13 @@ public:
 
     void SetCapture() override { m_window->grabMouse(); }
     void ReleaseCapture() override { m_window->releaseMouse(); }
+    // A pick is always at the pointer, whose device pixel X11 can name exactly.
     std::uint32_t GetPixel(double x, double y) const override
     {
-        return ReadScreenPixel(QPointF(x, y));
+        const QPointF global(x, y);
+        if (const auto pixel = ReadPixelUnderPointer(global))
+            return *pixel;
+        return ReadScreenPixel(global);
     }
 
 private:
@@ -37,6 +44,18 @@ PickScreenFactory& Factory()
 
 constexpr std::uint32_t NoPixel = 0xFFFFFFFFu;
 
+// A Wayland client gets no screen pixels: its grab comes back empty.
+bool ScreenReadable()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && !screen->grabWindow(0, 0, 0, 1, 1).isNull();
+}
+
+bool PortalForced()
+{
+    return qgetenv("TESSUVO_EYEDROPPER") == "portal";
+}
+
 } // namespace
 
 std::unique_ptr<PickScreen> CreatePickScreen(QWidget* window)
@@ -49,6 +68,15 @@ std::unique_ptr<PickScreen> CreatePickScreen(QWidget* window)
 void SetPickScreenFactory(PickScreenFactory factory)
 {
     Factory() = std::move(factory);
+}
+
+void StartEyedropper(QWidget* window, Eyedropper& eyedropper, int target,
+                     std::function<void(const Color&)> taken)
+{
+    if (!PortalForced() && (Factory() || ScreenReadable()))
+        eyedropper.Start(target);
+    else
+        PickColorThroughPortal(window, std::move(taken));
 }
 
 std::uint32_t ReadScreenPixel(QPointF global)

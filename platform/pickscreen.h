@@ -21,6 +21,12 @@ using PickScreenFactory = std::function<std::unique_ptr<PickScreen>(QWidget*)>;
 // empty factory restores the real one.
 void SetPickScreenFactory(PickScreenFactory factory);
 
+// Starts `eyedropper` for `target` the way this session allows: on the screen itself where its
+// pixels can be read, else through the desktop portal's colour picker, whose colour goes to
+// `taken` as a completed pick. TESSUVO_EYEDROPPER=portal takes the portal's way anywhere.
+void StartEyedropper(QWidget* window, Eyedropper& eyedropper, int target,
+                     std::function<void(const Color&)> taken);
+
 // The device pixel under a global point as a packed colour value; all bits set outside every
 // screen.
 std::uint32_t ReadScreenPixel(QPointF global);

@@ -68,9 +68,10 @@ QWidget* CreateControl(const res::ControlTemplate& c, QWidget* parent)
         if (HasStyle(c.style, res::ControlStyle::IconImage)) {
             // An icon static names its icon resource and takes the icon's own size.
             auto* icon = new QLabel(parent);
-            const QPixmap image = QPixmap::fromImage(IconResourceImage(text.toInt()));
+            const QPixmap image =
+                QPixmap::fromImage(IconResourceImage(text.toInt(), parent->devicePixelRatioF()));
             icon->setPixmap(image);
-            icon->setFixedSize(image.size());
+            icon->setFixedSize(image.deviceIndependentSize().toSize());
             return icon;
         }
         auto* label = new QLabel(text, parent);

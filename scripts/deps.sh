@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-translations-l10n libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
     fp-utils libchm1 libchm-dev
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon imagemagick clang libclang-rt-14-dev)
+    packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon imagemagick clang libclang-rt-14-dev
+        x11-xserver-utils weston qt6-wayland)
 fi
 
 missing=()

@@ -235,7 +235,10 @@ void CGradationTagDlg::OnRegisteredColors()
 void CGradationTagDlg::OnStartPick()
 {
     // The dialog has one colour: the pick goes to the bars, whichever colour they edit.
-    m_eyedropper.Start(m_editTarget);
+    StartEyedropper(this, m_eyedropper, m_editTarget, [this](const Color& color) {
+        m_bars.Set(color);
+        Regenerate();
+    });
 }
 
 void CGradationTagDlg::OnLButtonDown(QPointF global)

@@ -31,8 +31,9 @@ check() { # name expected actual
     fi
 }
 
-# A display of our own, so that parallel runs and a desktop session are not disturbed.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+# A display of our own, so that parallel runs and a desktop session are not disturbed; a test
+# may ask for a larger screen in xvfb_screen before it sources this.
+exec 3< <(Xvfb -displayfd 1 -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp 2>/dev/null)
 xvfb_pid=$!
 read -r -t 20 display <&3 || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
