@@ -1,5 +1,7 @@
 #include "helppath.h"
 
+#include "settings/settingspath.h"
+
 #include <filesystem>
 
 namespace tessuvo {
@@ -35,7 +37,7 @@ std::string LocateHelpFile(const std::string& file, const std::string& installed
 
 std::string InstalledDataDirectory()
 {
-    return TESSUVO_DATA_DIR;
+    return InstalledDataDirectoryFor(ExecutableDirectory());
 }
 
 } // namespace tessuvo

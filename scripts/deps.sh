@@ -9,10 +9,11 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
     fp-utils libchm1 libchm-dev
+    dpkg-dev
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon imagemagick clang libclang-rt-14-dev
-        x11-xserver-utils weston qt6-wayland)
+        desktop-file-utils appstream x11-xserver-utils weston qt6-wayland)
 fi
 
 missing=()

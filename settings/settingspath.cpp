@@ -4,20 +4,60 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace tessuvo {
 
+namespace fs = std::filesystem;
+
+namespace {
+
+// $HOME, or the account's home when a service or `env -i` started the program without it: an
+// installed copy has no other place for its settings.
+const char* HomeDirectory()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    const passwd* account = ::getpwuid(::geteuid());
+    return account ? account->pw_dir : nullptr;
+}
+
+std::string WithSeparator(const fs::path& dir)
+{
+    std::string text = dir.lexically_normal().string();
+    if (text.empty() || text.back() != '/')
+        text += '/';
+    return text;
+}
+
+} // namespace
+
 std::string ExecutableDirectory()
 {
     std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec)
         return "./";
     std::string dir = exe.parent_path().string();
     if (dir.empty() || dir.back() != '/')
         dir += '/';
     return dir;
+}
+
+// The build computes both ways between the install's bin and data folders, so that an installed
+// copy recognises its layout wherever the tree was put.
+std::string InstalledDataDirectoryFor(const std::string& exeDir)
+{
+    return WithSeparator(fs::path(exeDir) / TESSUVO_BIN_TO_DATA);
+}
+
+bool IsInstalledCopy(const std::string& exeDir)
+{
+    const std::string data = InstalledDataDirectoryFor(exeDir);
+    std::error_code ec;
+    return WithSeparator(fs::path(data) / TESSUVO_DATA_TO_BIN) == WithSeparator(exeDir) &&
+           fs::is_directory(data, ec);
 }
 
 std::string XdgSettingsPath(const char* xdgConfigHome, const char* home)
@@ -32,28 +72,38 @@ std::string XdgSettingsPath(const char* xdgConfigHome, const char* home)
     return config + "/tessuvo/" + SettingsFileName;
 }
 
-std::string ChooseSettingsPath(const std::string& exeDir, bool exeDirWritable,
-                               bool settingsFileExists, const char* xdgConfigHome, const char* home)
+std::string ChooseSettingsPath(const SettingsPathFacts& facts)
 {
-    const std::string xdg = XdgSettingsPath(xdgConfigHome, home);
-    if (exeDirWritable || settingsFileExists || xdg.empty())
-        return exeDir + SettingsFileName;
-    return xdg;
+    const std::string beside = facts.exeDir + SettingsFileName;
+    const std::string xdg = XdgSettingsPath(facts.xdgConfigHome, facts.home);
+    if (xdg.empty())
+        return beside;
+    if (facts.installed)
+        return xdg;
+    if (facts.settingsFileExists)
+        return !facts.settingsFileWritable && facts.fallbackExists ? xdg : beside;
+    return facts.exeDirWritable ? beside : xdg;
 }
 
 std::string SettingsPath(const std::string& exeDir)
 {
+    SettingsPathFacts facts;
+    facts.exeDir = exeDir;
+    facts.xdgConfigHome = std::getenv("XDG_CONFIG_HOME");
+    facts.home = HomeDirectory();
+    facts.installed = IsInstalledCopy(exeDir);
     const std::string beside = exeDir + SettingsFileName;
-    const std::string xdg = XdgSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-    std::error_code ec;
-    const bool besideExists = std::filesystem::exists(std::filesystem::symlink_status(beside, ec));
-    std::string path;
-    if (besideExists && !xdg.empty() && !ProfileFileWritable(beside) &&
-        std::filesystem::exists(xdg, ec))
-        path = xdg; // moved there when a write beside the executable failed
-    else
-        path = ChooseSettingsPath(exeDir, ::access(exeDir.c_str(), W_OK) == 0, besideExists,
-                                  std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::string xdg = XdgSettingsPath(facts.xdgConfigHome, facts.home);
+    if (!facts.installed) {
+        std::error_code ec;
+        facts.exeDirWritable = ::access(exeDir.c_str(), W_OK) == 0;
+        facts.settingsFileExists = fs::exists(fs::symlink_status(beside, ec));
+        facts.fallbackExists = !xdg.empty() && fs::exists(xdg, ec);
+        // The file is read to see whether it can be written only when the settings may have moved.
+        facts.settingsFileWritable =
+            !facts.settingsFileExists || !facts.fallbackExists || ProfileFileWritable(beside);
+    }
+    const std::string path = ChooseSettingsPath(facts);
     if (path == beside && !xdg.empty())
         SetProfileFallback(beside, xdg);
     RemoveStaleProfileTemporaries(path);

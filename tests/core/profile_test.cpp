@@ -1,5 +1,4 @@
 #include "settings/profile.h"
-#include "settings/settingspath.h"
 #include "settingsfiletest.h"
 
 #include <filesystem>
@@ -145,27 +144,6 @@ TEST_F(ProfileTest, KeyRemovalsAloneCreateNoFile)
     const ProfileWrite removals[] = {{"red", std::nullopt}, {"ITEM", std::nullopt}};
     EXPECT_TRUE(WritePrivateProfileKeys("BG1", removals, m_path));
     EXPECT_FALSE(fs::exists(m_path));
-}
-
-TEST(SettingsPath, BesideTheExecutableUnlessThatCannotBeWritten)
-{
-    EXPECT_EQ(ChooseSettingsPath("/opt/t/", true, false, nullptr, "/home/u"), "/opt/t/tessuvo.ini");
-    EXPECT_EQ(ChooseSettingsPath("/usr/bin/", false, true, nullptr, "/home/u"),
-              "/usr/bin/tessuvo.ini");
-    EXPECT_EQ(ChooseSettingsPath("/usr/bin/", false, false, nullptr, "/home/u"),
-              "/home/u/.config/tessuvo/tessuvo.ini");
-    EXPECT_EQ(ChooseSettingsPath("/usr/bin/", false, false, "/xdg", "/home/u"),
-              "/xdg/tessuvo/tessuvo.ini");
-    EXPECT_EQ(ChooseSettingsPath("/usr/bin/", false, false, "relative", "/home/u"),
-              "/home/u/.config/tessuvo/tessuvo.ini");
-}
-
-TEST(SettingsPath, ExecutableDirectoryEndsInASeparator)
-{
-    const std::string dir = ExecutableDirectory();
-    ASSERT_FALSE(dir.empty());
-    EXPECT_EQ(dir.back(), '/');
-    EXPECT_TRUE(fs::exists(dir + "core_tests"));
 }
 
 } // namespace
