@@ -84,8 +84,17 @@ start_copy() { # colour; sets copy_pid and copy_window
     xdotool type --delay 20 "$1"
     xdotool key Return
     xdotool key alt+t b r # ﾂｰﾙ > 背景色 > 登録
-    timeout 20 xdotool search --sync --all --onlyvisible --pid "$copy_pid" --name '^登録色$' >/dev/null
+    local dialog registered
+    dialog=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$copy_pid" --name '^登録色$' | head -n 1)
+    # Under load the dialog is mapped before it has the focus: give it the focus first, and wait
+    # for the registration to reach the file before closing the dialog.
+    xdotool windowfocus --sync "$dialog"
+    registered=$(grep -c '^ITEM=1' "$ini" 2>/dev/null)
     xdotool key Return # the focused 登録する
+    for _ in $(seq 100); do
+        [[ $(grep -c '^ITEM=1' "$ini" 2>/dev/null) -gt ${registered:-0} ]] && break
+        sleep 0.1
+    done
     xdotool key Escape # 閉じる
     sleep 0.3
 }
