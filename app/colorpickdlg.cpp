@@ -82,7 +82,7 @@ constexpr std::pair<int, int> PreviewModeItems[] = {
 } // namespace
 
 CColorPickDlg::CColorPickDlg(QWidget* parent)
-    : TemplateDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME))
+    : PickingDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME))
 {
     DoDataExchange();
     m_editBg->setFont(CompactDialogFont());
@@ -227,7 +227,7 @@ void CColorPickDlg::PlaceWindow(int x, int y)
 
 void CColorPickDlg::showEvent(QShowEvent* event)
 {
-    TemplateDialog::showEvent(event);
+    PickingDialog::showEvent(event);
     // The edit texts are first written when the window appears. Later repaints leave them
     // alone: Qt repaints far more often than the window is uncovered, and text the user is
     // typing must not be thrown away by a repaint.
@@ -460,53 +460,10 @@ void CColorPickDlg::OnRButtonDown()
     const bool taken = m_eyedropper.Picking() && m_eyedropper.PickTarget() == 0;
     if (!m_eyedropper.RightButtonDown())
         return;
-    m_swallowContextMenu = true;
+    SwallowNextContextMenu();
     // Setting the bars has already repainted this window, so only a later repaint shows the
     // colour taken before the cancel.
     m_colorsStale = taken;
-}
-
-void CColorPickDlg::mousePressEvent(QMouseEvent* event)
-{
-    m_swallowContextMenu = false;
-    if (event->button() == Qt::LeftButton)
-        OnLButtonDown(event->globalPosition());
-    else if (event->button() == Qt::RightButton)
-        OnRButtonDown();
-    TemplateDialog::mousePressEvent(event);
-}
-
-void CColorPickDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        OnLButtonUp();
-    TemplateDialog::mouseReleaseEvent(event);
-}
-
-// While picking, Escape cancels as a right press does instead of ending the program, and no
-// context menu opens, neither then nor for the right press that cancelled.
-bool CColorPickDlg::event(QEvent* event)
-{
-    if (event->type() == QEvent::ContextMenu &&
-        (m_eyedropper.Picking() || std::exchange(m_swallowContextMenu, false)))
-        return true;
-    if (m_eyedropper.Picking() && IsEscapePress(event)) {
-        OnRButtonDown();
-        return true;
-    }
-    return TemplateDialog::event(event);
-}
-
-// Key presses reach the focused control first; a colour box would close the window on Escape.
-bool CColorPickDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!m_eyedropper.Picking())
-        return TemplateDialog::eventFilter(watched, event);
-    if (IsEscapePress(event))
-        OnRButtonDown();
-    else if (event->type() != QEvent::ContextMenu)
-        return TemplateDialog::eventFilter(watched, event);
-    return true;
 }
 
 // The dialog gets the colours as they are now and hands nothing back.
@@ -572,7 +529,7 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     const QPoint clientPoint = Client()->mapFrom(this, event->pos());
     if (!Client()->rect().contains(clientPoint) || Client()->childAt(clientPoint)) {
-        TemplateDialog::contextMenuEvent(event);
+        PickingDialog::contextMenuEvent(event);
         return;
     }
     QMenu menu(this);
@@ -648,7 +605,7 @@ std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint
 void CColorPickDlg::closeEvent(QCloseEvent* event)
 {
     OnClose();
-    TemplateDialog::closeEvent(event);
+    PickingDialog::closeEvent(event);
 }
 
 void CColorPickDlg::OnClose()

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "core/color.h"
-#include "core/eyedropper.h"
 #include "platform/colorbars.h"
-#include "platform/pickscreen.h"
-#include "platform/templatedialog.h"
+#include "platform/pickingdialog.h"
 
 #include <QIcon>
 #include <memory>
@@ -21,7 +19,7 @@ class EditBox;
 class ScrollBar;
 
 // The main colour window: the background and text colour, held by six scroll bars.
-class CColorPickDlg final : public TemplateDialog
+class CColorPickDlg final : public PickingDialog
 {
     Q_OBJECT
 
@@ -44,10 +42,6 @@ protected:
     void PaintClient(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     // The window menu's version item, offered on the background: the window manager owns the
     // window menu itself.
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -81,9 +75,9 @@ private:
     void OnFgRegister();
     void OnBgPick();
     void OnFgPick();
-    void OnLButtonDown(QPointF global);
-    void OnLButtonUp();
-    void OnRButtonDown();
+    void OnLButtonDown(QPointF global) override;
+    void OnLButtonUp() override;
+    void OnRButtonDown() override;
     void OnGradationTag();
     void OnPreviewTextSettings();
     void OnAppAbout();
@@ -126,9 +120,6 @@ private:
     int m_topMost = 0;
     int m_previewMode = 0;
     int m_notation = 0;
-    std::unique_ptr<PickScreen> m_screen = CreatePickScreen(this);
-    Eyedropper m_eyedropper{*m_screen}; // m_picking and m_pickTarget
-    bool m_swallowContextMenu = false;  // the right press that cancelled a pick
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
     std::string m_exeDir;

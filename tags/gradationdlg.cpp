@@ -59,7 +59,7 @@ const char* ButtonToolTip(int id)
 
 } // namespace
 
-CGradationTagDlg::CGradationTagDlg(QWidget* parent) : TemplateDialog(IDD_GRADATION, parent)
+CGradationTagDlg::CGradationTagDlg(QWidget* parent) : PickingDialog(IDD_GRADATION, parent)
 {
     DoDataExchange();
     m_editColor->setFont(CompactDialogFont());
@@ -256,51 +256,7 @@ void CGradationTagDlg::OnLButtonUp()
 void CGradationTagDlg::OnRButtonDown()
 {
     if (m_eyedropper.RightButtonDown())
-        m_swallowContextMenu = true;
-}
-
-void CGradationTagDlg::mousePressEvent(QMouseEvent* event)
-{
-    m_swallowContextMenu = false;
-    if (event->button() == Qt::LeftButton)
-        OnLButtonDown(event->globalPosition());
-    else if (event->button() == Qt::RightButton)
-        OnRButtonDown();
-    TemplateDialog::mousePressEvent(event);
-}
-
-void CGradationTagDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        OnLButtonUp();
-    TemplateDialog::mouseReleaseEvent(event);
-}
-
-// While picking, Escape cancels as a right press does, and no context menu opens, neither
-// then nor for the right press that cancelled.
-bool CGradationTagDlg::event(QEvent* event)
-{
-    if (event->type() == QEvent::ContextMenu &&
-        (m_eyedropper.Picking() || std::exchange(m_swallowContextMenu, false)))
-        return true;
-    if (m_eyedropper.Picking() && IsEscapePress(event)) {
-        OnRButtonDown();
-        return true;
-    }
-    return TemplateDialog::event(event);
-}
-
-// Key presses reach the focused control first; a multi-line box would close the dialog on
-// Escape.
-bool CGradationTagDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!m_eyedropper.Picking())
-        return TemplateDialog::eventFilter(watched, event);
-    if (IsEscapePress(event))
-        OnRButtonDown();
-    else if (event->type() != QEvent::ContextMenu)
-        return TemplateDialog::eventFilter(watched, event);
-    return true;
+        SwallowNextContextMenu();
 }
 
 std::optional<std::string> CGradationTagDlg::ToolTipText(int id, QPoint) const

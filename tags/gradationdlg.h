@@ -1,10 +1,8 @@
 #pragma once
 
 #include "core/color.h"
-#include "core/eyedropper.h"
 #include "platform/colorbars.h"
-#include "platform/pickscreen.h"
-#include "platform/templatedialog.h"
+#include "platform/pickingdialog.h"
 #include "tags/gradation.h"
 
 #include <QRect>
@@ -21,7 +19,7 @@ class EditBox;
 // A short text coloured character by character from the start colour through the middle
 // colour to the end colour, drawn over a background colour of its own; the tags go to the
 // clipboard. Hands nothing back.
-class CGradationTagDlg final : public TemplateDialog
+class CGradationTagDlg final : public PickingDialog
 {
     Q_OBJECT
 
@@ -40,10 +38,6 @@ protected:
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
     std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void DoDataExchange();
@@ -59,9 +53,9 @@ private:
     void OnEditMiddle();
     void OnChangeColorEdit();
     void OnChangeText();
-    void OnLButtonDown(QPointF global);
-    void OnLButtonUp();
-    void OnRButtonDown();
+    void OnLButtonDown(QPointF global) override;
+    void OnLButtonUp() override;
+    void OnRButtonDown() override;
 
     EditBox* m_editText = nullptr;
     QPushButton* m_btnCopyTags = nullptr;
@@ -76,9 +70,6 @@ private:
     std::string m_text;
     const QRect m_rcPreview{QPoint(10, 3), QPoint(239, 26)};
     int m_editTarget = TargetBackground;
-    std::unique_ptr<PickScreen> m_screen = CreatePickScreen(this);
-    Eyedropper m_eyedropper{*m_screen};
-    bool m_swallowContextMenu = false; // the right press that cancelled a pick
     Color m_previewBg{255, 255, 255};
     std::string m_tags;
     std::vector<GradationPiece> m_pieces;
