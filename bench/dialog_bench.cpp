@@ -1,11 +1,11 @@
 #include "app/colorpickdlg.h"
-#include "collections/regcolordlg.h"
+#include "dialogs/collections/regcolordlg.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
-#include "tags/gradationdlg.h"
+#include "dialogs/tags/gradationdlg.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
-#include "collections/regcolordlg.h"
-#include "collections/samplecolordlg.h"
+#include "dialogs/collections/regcolordlg.h"
+#include "dialogs/collections/samplecolordlg.h"
 #include "collections/samplepalette.h"
 #include "dialogtest.h"
 #include "platform/colorbutton.h"

@@ -1,6 +1,6 @@
 #include "app/colorpickdlg.h"
-#include "collections/regcolordlg.h"
-#include "collections/samplecolordlg.h"
+#include "dialogs/collections/regcolordlg.h"
+#include "dialogs/collections/samplecolordlg.h"
 #include "dialogtest.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"

@@ -6,7 +6,7 @@
 #include "platform/pickscreen.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
-#include "tags/gradationdlg.h"
+#include "dialogs/tags/gradationdlg.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetricsF>

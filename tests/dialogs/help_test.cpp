@@ -1,7 +1,7 @@
 #include "app/colorpickdlg.h"
 #include "dialogtest.h"
 #include "help/helppath.h"
-#include "help/htmlhelp.h"
+#include "dialogs/help/htmlhelp.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
 

@@ -4,7 +4,7 @@
 #include "platform/menubar.h"
 #include "platform/portalpick.h"
 #include "res/resource.h"
-#include "tags/gradationdlg.h"
+#include "dialogs/tags/gradationdlg.h"
 
 #include <QDBusAbstractInterface>
 #include <QDBusArgument>

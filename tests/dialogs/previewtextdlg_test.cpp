@@ -4,7 +4,7 @@
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
-#include "tags/previewtextdlg.h"
+#include "dialogs/tags/previewtextdlg.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "gradationdlg.h"
 
-#include "collections/regcolordlg.h"
-#include "collections/samplecolordlg.h"
+#include "dialogs/collections/regcolordlg.h"
+#include "dialogs/collections/samplecolordlg.h"
 #include "core/colortext.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"

@@ -2,7 +2,7 @@
 
 #include "platform/colorbutton.h"
 #include "platform/messagebox.h"
-#include "regslots.h"
+#include "collections/regslots.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
 

@@ -1,6 +1,6 @@
 #include "helpwindow.h"
 
-#include "helppath.h"
+#include "help/helppath.h"
 #include "platform/dialogfont.h"
 
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 #include "platform/colorbutton.h"
 #include "res/resource.h"
-#include "samplepalette.h"
+#include "collections/samplepalette.h"
 
 namespace tessuvo {
 

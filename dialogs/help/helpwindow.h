@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helploader.h"
+#include "help/helploader.h"
 
 #include <QTextBrowser>
 #include <string>

@@ -1,7 +1,7 @@
 #include "htmlhelp.h"
 
-#include "helploader.h"
-#include "helppath.h"
+#include "help/helploader.h"
+#include "help/helppath.h"
 #include "helpwindow.h"
 
 #include <QApplication>
