@@ -15,6 +15,9 @@ double RelativeLuminance(const Color& color);
 // (L1 + 0.05) / (L2 + 0.05) with L1 the lighter of the two: 1 to 21, the same either way round.
 double ContrastRatio(const Color& a, const Color& b);
 
+// The ratio as the readout writes it: "4.54:1".
+std::string FormatContrastRatio(double ratio);
+
 inline constexpr double RatioAA = 4.5;
 inline constexpr double RatioAAA = 7.0;
 inline constexpr double RatioLargeAA = 3.0;

@@ -14,9 +14,18 @@ std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
     if (m_picking != 1)
         return std::nullopt;
     // Only the press counts: moving with the button held, or pressing again, picks nothing.
-    const Pick pick{m_pickTarget, FromColorRef(m_screen.GetPixel(x, y))};
+    const std::uint32_t value =
+        m_pickArea == PickOnePixel
+            ? m_screen.GetPixel(x, y)
+            : AveragePick(m_screen.GetSquare(x, y, m_pickArea / 2), m_pickArea);
+    const Pick pick{m_pickTarget, FromColorRef(value)};
     m_pickTarget = 0;
     return pick;
+}
+
+void Eyedropper::SetPickArea(int area)
+{
+    m_pickArea = PickAreaFromValue(area);
 }
 
 bool Eyedropper::LeftButtonUp()

@@ -1,14 +1,23 @@
 #pragma once
 
 #include "color.h"
+#include "pickarea.h"
+#include "pixelsquare.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace tessuvo {
 
+// A point of the desktop in logical pixels, fractions naming device pixels within one.
+struct GlobalPoint
+{
+    double x = 0;
+    double y = 0;
+};
+
 // What the eyedropper needs from the system: the mouse capture for the window that runs it,
-// and the colour of one screen pixel.
+// the colour of one screen pixel or of a square of them, and the pointer.
 class PickScreen
 {
 public:
@@ -20,6 +29,13 @@ public:
     // The pixel at a global point as a packed colour value (red in the low byte); all bits
     // set where no screen lies.
     virtual std::uint32_t GetPixel(double x, double y) const = 0;
+    // The square of device pixels `radius` around the one that GetPixel reads at the point,
+    // in one read of the screen.
+    virtual PixelSquare GetSquare(double x, double y, int radius) const = 0;
+
+    virtual GlobalPoint PointerPosition() const = 0;
+    // Moves the pointer by whole device pixels.
+    virtual void MovePointer(int dx, int dy) = 0;
 };
 
 // The colour in the low three bytes of a packed colour value; the top byte is ignored.
@@ -29,11 +45,11 @@ constexpr Color FromColorRef(std::uint32_t value)
             static_cast<int>((value >> 16) & 0xFF)};
 }
 
-// Takes the colour of a screen pixel into a colour of its window. Idle (m_picking 0) until
-// started; armed (m_picking 1, m_pickTarget 1 or 2) until the left button goes down; taken
-// (m_picking 1, m_pickTarget 0) until the left button comes up. A right press ends picking
-// without a refresh. Losing the capture to another program leaves m_picking at 1, so the next
-// press that reaches the window still picks.
+// Takes the colour of a screen pixel, or the average of a small square of them, into a colour
+// of its window. Idle (m_picking 0) until started; armed (m_picking 1, m_pickTarget 1 or 2)
+// until the left button goes down; taken (m_picking 1, m_pickTarget 0) until the left button
+// comes up. A right press ends picking without a refresh. Losing the capture to another
+// program leaves m_picking at 1, so the next press that reaches the window still picks.
 class Eyedropper final
 {
 public:
@@ -57,11 +73,18 @@ public:
 
     bool Picking() const { return m_picking == 1; }
     int PickTarget() const { return m_pickTarget; }
+    // Waiting for the press that takes the colour.
+    bool Armed() const { return m_picking == 1 && m_pickTarget != 0; }
+
+    // One pixel (the default), or the side of the square that a press averages: 3 or 5.
+    void SetPickArea(int area);
+    int PickArea() const { return m_pickArea; }
 
 private:
     PickScreen& m_screen;
     int m_picking = 0;
     int m_pickTarget = 0;
+    int m_pickArea = DefaultPickArea;
 };
 
 } // namespace tessuvo
