@@ -7,6 +7,7 @@ void Eyedropper::Start(int target)
     m_picking = 1;
     m_pickTarget = target;
     m_screen.SetCapture();
+    Changed();
 }
 
 std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
@@ -20,7 +21,14 @@ std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
             : AveragePick(m_screen.GetSquare(x, y, m_pickArea / 2), m_pickArea);
     const Pick pick{m_pickTarget, FromColorRef(value)};
     m_pickTarget = 0;
+    Changed();
     return pick;
+}
+
+void Eyedropper::Changed() const
+{
+    if (m_changed)
+        m_changed();
 }
 
 void Eyedropper::SetPickArea(int area)
@@ -34,6 +42,7 @@ bool Eyedropper::LeftButtonUp()
         return false;
     m_screen.ReleaseCapture();
     m_picking = 0;
+    Changed();
     return true;
 }
 
@@ -43,6 +52,7 @@ bool Eyedropper::RightButtonDown()
         return false;
     m_screen.ReleaseCapture();
     m_picking = 0;
+    Changed();
     return true;
 }
 

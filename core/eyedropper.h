@@ -5,6 +5,7 @@
 #include "pixelsquare.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tessuvo {
@@ -76,15 +77,21 @@ public:
     // Waiting for the press that takes the colour.
     bool Armed() const { return m_picking == 1 && m_pickTarget != 0; }
 
+    // Called after every change of state, for the views that follow it.
+    void OnChange(std::function<void()> changed) { m_changed = std::move(changed); }
+
     // One pixel (the default), or the side of the square that a press averages: 3 or 5.
     void SetPickArea(int area);
     int PickArea() const { return m_pickArea; }
 
 private:
+    void Changed() const;
+
     PickScreen& m_screen;
     int m_picking = 0;
     int m_pickTarget = 0;
     int m_pickArea = DefaultPickArea;
+    std::function<void()> m_changed;
 };
 
 } // namespace tessuvo

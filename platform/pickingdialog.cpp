@@ -1,9 +1,36 @@
 #include "pickingdialog.h"
 
+#include "magnifier.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <utility>
 
 namespace tessuvo {
+
+PickingDialog::PickingDialog(int templateId, QWidget* parent) : TemplateDialog(templateId, parent)
+{
+    m_eyedropper.OnChange([this] { OnEyedropperChanged(); });
+}
+
+void PickingDialog::OnEyedropperChanged()
+{
+    // The capture brings moves without a button held only to a window that tracks them.
+    setMouseTracking(m_eyedropper.Armed());
+    if (!m_eyedropper.Armed()) {
+        if (m_magnifier)
+            m_magnifier->Stop();
+        return;
+    }
+    if (!m_magnifier) {
+        m_magnifier = new Magnifier(this, *m_screen, [this](PixelSquare square) {
+            return DescribeMagnifier(std::move(square), m_eyedropper.PickArea(), PickNotation(),
+                                     PickContrastColor(m_eyedropper.PickTarget()));
+        });
+    }
+    const GlobalPoint pointer = m_screen->PointerPosition();
+    m_magnifier->Follow({pointer.x, pointer.y});
+}
 
 void PickingDialog::mousePressEvent(QMouseEvent* event)
 {
@@ -22,6 +49,55 @@ void PickingDialog::mouseReleaseEvent(QMouseEvent* event)
     TemplateDialog::mouseReleaseEvent(event);
 }
 
+void PickingDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_eyedropper.Armed() && m_magnifier)
+        m_magnifier->Follow(event->globalPosition());
+    TemplateDialog::mouseMoveEvent(event);
+}
+
+// True when the key was the armed eyedropper's.
+bool PickingDialog::OnPickKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !m_eyedropper.Armed())
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+         key->key() == Qt::Key_Space)) {
+        const GlobalPoint pointer = m_screen->PointerPosition();
+        OnLButtonDown({pointer.x, pointer.y});
+        OnLButtonUp();
+        return true;
+    }
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    const int step = modifiers == Qt::ShiftModifier ? 10 : 1;
+    QPoint move;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    default:
+        return false;
+    }
+    m_screen->MovePointer(move.x(), move.y());
+    // Where the system reports the move, the motion follows as well; the two make one update.
+    const GlobalPoint pointer = m_screen->PointerPosition();
+    m_magnifier->Follow({pointer.x, pointer.y});
+    return true;
+}
+
 bool PickingDialog::event(QEvent* event)
 {
     if (event->type() == QEvent::ContextMenu &&
@@ -31,6 +107,8 @@ bool PickingDialog::event(QEvent* event)
         OnRButtonDown();
         return true;
     }
+    if (OnPickKey(event))
+        return true;
     return TemplateDialog::event(event);
 }
 
@@ -42,7 +120,7 @@ bool PickingDialog::eventFilter(QObject* watched, QEvent* event)
         return TemplateDialog::eventFilter(watched, event);
     if (IsEscapePress(event))
         OnRButtonDown();
-    else if (event->type() != QEvent::ContextMenu)
+    else if (!OnPickKey(event) && event->type() != QEvent::ContextMenu)
         return TemplateDialog::eventFilter(watched, event);
     return true;
 }

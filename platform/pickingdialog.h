@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/eyedropper.h"
+#include "core/modes.h"
 #include "pickscreen.h"
 #include "templatedialog.h"
 
@@ -9,13 +10,17 @@
 
 namespace tessuvo {
 
+class Magnifier;
+
 // A dialog with an eyedropper. While it is armed every press anywhere goes to the eyedropper,
 // Escape cancels the pick as a right press does instead of closing the dialog, and no context
-// menu opens, neither then nor for the right press that cancelled.
+// menu opens, neither then nor for the right press that cancelled. While armed, a magnifier
+// follows the pointer, the arrow keys move the pointer by a device pixel (by ten with Shift),
+// and Enter or Space take the pixel under it as a press and release there would.
 class PickingDialog : public TemplateDialog
 {
 protected:
-    using TemplateDialog::TemplateDialog;
+    explicit PickingDialog(int templateId, QWidget* parent = nullptr);
 
     // What the dialog does with the presses; OnRButtonDown calls SwallowNextContextMenu when
     // the press cancelled a pick.
@@ -24,16 +29,26 @@ protected:
     virtual void OnRButtonDown() = 0;
     void SwallowNextContextMenu() { m_swallowContextMenu = true; }
 
+    // The notation of the magnifier's value, and the colour that a pick for `target` is
+    // measured against.
+    virtual int PickNotation() const { return NotationHtml; }
+    virtual Color PickContrastColor(int /*target*/) const { return {255, 255, 255}; }
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
     std::unique_ptr<PickScreen> m_screen = CreatePickScreen(this);
     Eyedropper m_eyedropper{*m_screen}; // m_picking and m_pickTarget
 
 private:
+    void OnEyedropperChanged();
+    bool OnPickKey(const QEvent* event);
+
     bool m_swallowContextMenu = false; // the right press that cancelled a pick
+    Magnifier* m_magnifier = nullptr;  // built when first armed
 };
 
 } // namespace tessuvo

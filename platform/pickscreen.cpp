@@ -3,13 +3,13 @@
 #include "portalpick.h"
 #include "x11pixel.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 #include <cmath>
 
 namespace tessuvo {
@@ -31,6 +31,24 @@ public:
             return *pixel;
         return ReadScreenPixel(global);
     }
+    PixelSquare GetSquare(double x, double y, int radius) const override
+    {
+        const QPointF global(x, y);
+        if (auto square = ReadSquareUnderPointer(global, radius))
+            return std::move(*square);
+        return ReadScreenSquare(global, radius);
+    }
+    GlobalPoint PointerPosition() const override
+    {
+        const QPointF pointer = PointerOnX11().value_or(QPointF(QCursor::pos()));
+        return {pointer.x(), pointer.y()};
+    }
+    // Elsewhere the pointer goes by logical pixels, the nearest the toolkit can reach.
+    void MovePointer(int dx, int dy) override
+    {
+        if (!WarpPointer(dx, dy))
+            QCursor::setPos(QCursor::pos() + QPoint(dx, dy));
+    }
 
 private:
     QWidget* m_window;
@@ -41,8 +59,6 @@ PickScreenFactory& Factory()
     static PickScreenFactory factory;
     return factory;
 }
-
-constexpr std::uint32_t NoPixel = 0xFFFFFFFFu;
 
 // A Wayland client gets no screen pixels: its grab comes back empty.
 bool ScreenReadable()
@@ -81,25 +97,50 @@ void StartEyedropper(QWidget* window, Eyedropper& eyedropper, int target,
 
 std::uint32_t ReadScreenPixel(QPointF global)
 {
-    const QPoint cell(static_cast<int>(std::floor(global.x())),
-                      static_cast<int>(std::floor(global.y())));
+    return ReadScreenSquare(global, 0).At(0, 0);
+}
+
+PixelSquare ReadScreenSquare(QPointF global, int radius)
+{
+    PixelSquare square{radius, {}};
+    const int side = square.Side();
+    square.pixels.assign(static_cast<std::size_t>(side * side), NoPixel);
     // The grab answers black rather than failing where no screen lies, so that is decided here.
-    QScreen* screen = QGuiApplication::screenAt(cell);
+    QScreen* screen = QGuiApplication::screenAt(
+        QPoint(static_cast<int>(std::floor(global.x())), static_cast<int>(std::floor(global.y()))));
     if (!screen)
-        return NoPixel;
-    // One logical pixel, not the whole screen; the grab wants coordinates on its own screen.
-    const QPoint local = cell - screen->geometry().topLeft();
-    const QImage image = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
+        return square;
+    // In device pixels from the screen's corner: the square, and the logical pixels that hold
+    // it, which is what a grab takes.
+    const qreal scale = screen->devicePixelRatio();
+    const QPointF local = (global - screen->geometry().topLeft()) * scale;
+    const QRect wanted(QPoint(static_cast<int>(std::floor(local.x())) - radius,
+                              static_cast<int>(std::floor(local.y())) - radius),
+                       QSize(side, side));
+    const QRect logical =
+        QRect(QPoint(static_cast<int>(std::floor(wanted.left() / scale)),
+                     static_cast<int>(std::floor(wanted.top() / scale))),
+              QPoint(static_cast<int>(std::ceil((wanted.right() + 1) / scale)) - 1,
+                     static_cast<int>(std::ceil((wanted.bottom() + 1) / scale)) - 1))
+            .intersected(QRect(QPoint(0, 0), screen->geometry().size()));
+    const QImage image =
+        screen->grabWindow(0, logical.x(), logical.y(), logical.width(), logical.height())
+            .toImage();
     if (image.isNull())
-        return NoPixel;
-    // At a scale above 1 the logical pixel covers several device pixels: take the one under
-    // the point.
-    const int dx =
-        std::clamp(static_cast<int>((global.x() - cell.x()) * image.width()), 0, image.width() - 1);
-    const int dy = std::clamp(static_cast<int>((global.y() - cell.y()) * image.height()), 0,
-                              image.height() - 1);
-    const QRgb rgb = image.pixel(dx, dy);
-    return ToColorRef({qRed(rgb), qGreen(rgb), qBlue(rgb)});
+        return square;
+    const QPoint origin(static_cast<int>(std::lround(logical.x() * scale)),
+                        static_cast<int>(std::lround(logical.y() * scale)));
+    for (int row = 0; row < side; ++row) {
+        for (int column = 0; column < side; ++column) {
+            const QPoint at = wanted.topLeft() + QPoint(column, row) - origin;
+            if (!image.rect().contains(at))
+                continue;
+            const QRgb rgb = image.pixel(at);
+            square.pixels[static_cast<std::size_t>(row * side + column)] =
+                ToColorRef({qRed(rgb), qGreen(rgb), qBlue(rgb)});
+        }
+    }
+    return square;
 }
 
 bool IsEscapePress(const QEvent* event)

@@ -31,6 +31,10 @@ void StartEyedropper(QWidget* window, Eyedropper& eyedropper, int target,
 // screen.
 std::uint32_t ReadScreenPixel(QPointF global);
 
+// The square of device pixels `radius` around the one under a global point, in one grab of
+// the screen under the point; pixels beyond that screen are NoPixel.
+PixelSquare ReadScreenSquare(QPointF global, int radius);
+
 // Escape without modifiers pressed: what cancels a pick from the keyboard.
 bool IsEscapePress(const QEvent* event);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pixelsquare.h"
+
 #include <QPointF>
 #include <cstdint>
 #include <optional>
@@ -11,5 +13,15 @@ namespace tessuvo {
 // rounded, and at a scale of 2 every other device pixel would be out of reach. Nothing off
 // X11, or where the pointer has moved on from `global` since the press.
 std::optional<std::uint32_t> ReadPixelUnderPointer(QPointF global);
+
+// The same for the square of device pixels `radius` around that pixel, in one read of the
+// root window; pixels on no monitor are NoPixel.
+std::optional<PixelSquare> ReadSquareUnderPointer(QPointF global, int radius);
+
+// On X11, the middle of the device pixel under the pointer in Qt's logical coordinates.
+std::optional<QPointF> PointerOnX11();
+
+// On X11, moves the pointer by whole device pixels; false off X11.
+bool WarpPointer(int dx, int dy);
 
 } // namespace tessuvo

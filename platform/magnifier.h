@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/eyedropper.h"
+#include "core/magnifierview.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace tessuvo {
+
+// The eyedropper's magnifier: a small window beside the pointer that shows the device pixels
+// around it enlarged, the colour a press there takes, and that colour's contrast. It only
+// shows: the dialog that owns it says when, and what the pixels mean.
+class Magnifier final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // What the pixels around the pointer show, asked at every update.
+    using Describe = std::function<MagnifierView(PixelSquare)>;
+
+    Magnifier(QWidget* owner, const PickScreen& screen, Describe describe);
+
+    // Shows the view for the pointer at `global`. Moves that come faster than the screen
+    // repaints are gathered into one update at the next frame.
+    void Follow(QPointF global);
+    void Stop();
+
+    // The view on show; for tests.
+    const MagnifierView& View() const { return m_view; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Update();
+
+    const PickScreen& m_screen;
+    Describe m_describe;
+    MagnifierView m_view;
+    QPointF m_pointer;
+    QTimer m_frame;
+    QElapsedTimer m_sinceUpdate;
+};
+
+} // namespace tessuvo
