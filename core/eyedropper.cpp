@@ -2,9 +2,9 @@
 
 namespace tessuvo {
 
-void Eyedropper::Start(int target)
+void Eyedropper::Start(ColorTarget target)
 {
-    m_picking = 1;
+    m_picking = true;
     m_pickTarget = target;
     m_screen.SetCapture();
     Changed();
@@ -12,7 +12,7 @@ void Eyedropper::Start(int target)
 
 std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
 {
-    if (m_picking != 1)
+    if (!m_picking)
         return std::nullopt;
     // Only the press counts: moving with the button held, or pressing again, picks nothing.
     const std::uint32_t value =
@@ -20,15 +20,19 @@ std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
             ? m_screen.GetPixel(x, y)
             : AveragePick(m_screen.GetSquare(x, y, m_pickArea / 2), m_pickArea);
     const Pick pick{m_pickTarget, FromColorRef(value)};
-    m_pickTarget = 0;
+    m_pickTarget.reset();
     Changed();
     return pick;
 }
 
-void Eyedropper::Changed() const
+bool Eyedropper::End()
 {
-    if (m_changed)
-        m_changed();
+    if (!m_picking)
+        return false;
+    m_screen.ReleaseCapture();
+    m_picking = false;
+    Changed();
+    return true;
 }
 
 void Eyedropper::SetPickArea(int area)
@@ -36,24 +40,10 @@ void Eyedropper::SetPickArea(int area)
     m_pickArea = PickAreaFromValue(area);
 }
 
-bool Eyedropper::LeftButtonUp()
+void Eyedropper::Changed() const
 {
-    if (m_picking != 1)
-        return false;
-    m_screen.ReleaseCapture();
-    m_picking = 0;
-    Changed();
-    return true;
-}
-
-bool Eyedropper::RightButtonDown()
-{
-    if (m_picking != 1)
-        return false;
-    m_screen.ReleaseCapture();
-    m_picking = 0;
-    Changed();
-    return true;
+    if (m_changed)
+        m_changed();
 }
 
 } // namespace tessuvo

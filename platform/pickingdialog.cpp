@@ -25,7 +25,7 @@ void PickingDialog::OnEyedropperChanged()
     if (!m_magnifier) {
         m_magnifier = new Magnifier(this, *m_screen, [this](PixelSquare square) {
             return DescribeMagnifier(std::move(square), m_eyedropper.PickArea(), PickNotation(),
-                                     PickContrastColor(m_eyedropper.PickTarget()));
+                                     PickContrastColor(*m_eyedropper.PickTarget()));
         });
     }
     const GlobalPoint pointer = m_screen->PointerPosition();

@@ -32,7 +32,7 @@ protected:
     // The notation of the magnifier's value, and the colour that a pick for `target` is
     // measured against.
     virtual int PickNotation() const { return NotationHtml; }
-    virtual Color PickContrastColor(int /*target*/) const { return {255, 255, 255}; }
+    virtual Color PickContrastColor(ColorTarget /*target*/) const { return {255, 255, 255}; }
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -139,7 +139,7 @@ TEST(Eyedropper, AveragedPickReadsOneSquare)
     eyedropper.SetPickArea(7); // unknown: one pixel
     EXPECT_EQ(PickOnePixel, eyedropper.PickArea());
     eyedropper.SetPickArea(PickAverage5);
-    eyedropper.Start(TargetBackground);
+    eyedropper.Start(ColorTarget::Background);
     const auto pick = eyedropper.LeftButtonDown(11, 20); // 1 column black, 4 white
     ASSERT_TRUE(pick);
     EXPECT_EQ((Color{0xE7, 0xE7, 0xE7}), pick->color);
