@@ -34,6 +34,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <vector>
 
 namespace tessuvo {
 
@@ -77,6 +78,11 @@ constexpr std::pair<int, int> NotationItems[] = {
 constexpr std::pair<int, int> PreviewModeItems[] = {
     {PreviewText, ID_PREVIEW_TEXT},
     {PreviewSides, ID_PREVIEW_SIDES},
+};
+constexpr std::pair<int, int> PickAreaItems[] = {
+    {PickOnePixel, ID_PICK_AREA_1},
+    {PickAverage3, ID_PICK_AREA_3},
+    {PickAverage5, ID_PICK_AREA_5},
 };
 } // namespace
 
@@ -129,6 +135,9 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
     route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
     route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
     route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
+    for (const auto& [area, command] : PickAreaItems)
+        connect(menu->Command(command), &QAction::triggered, this,
+                [this, a = area] { OnPickArea(a); });
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -200,6 +209,9 @@ void CColorPickDlg::OnInitDialog()
 
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
+    m_pickAreaRead = keys::Read(keys::PickArea, m_iniPath);
+    m_eyedropper.SetPickArea(m_pickAreaRead);
+    CheckRadioGroup(PickAreaItems, m_eyedropper.PickArea());
 
     m_previewText = ReadPreviewText(m_iniPath);
 }
@@ -316,6 +328,12 @@ void CColorPickDlg::SetPreviewMode(int mode)
     CheckRadioGroup(PreviewModeItems, mode);
     m_previewMode = mode;
     RefreshColors();
+}
+
+void CColorPickDlg::OnPickArea(int area)
+{
+    CheckRadioGroup(PickAreaItems, area);
+    m_eyedropper.SetPickArea(area);
 }
 
 void CColorPickDlg::OnNotationDecimal()
@@ -441,6 +459,12 @@ void CColorPickDlg::OnLButtonDown(QPointF global)
         SetColor(*pick->target, pick->color);
 }
 
+// The magnifier measures the colour under the pointer against the pair's other colour.
+Color CColorPickDlg::PickContrastColor(ColorTarget target) const
+{
+    return target == ColorTarget::Background ? TextColor() : BackgroundColor();
+}
+
 void CColorPickDlg::OnLButtonUp()
 {
     if (m_eyedropper.End())
@@ -462,6 +486,7 @@ void CColorPickDlg::OnRButtonDown()
 void CColorPickDlg::OnGradationTag()
 {
     CGradationTagDlg dlg(m_iniPath, this);
+    dlg.UsePickArea(m_eyedropper.PickArea());
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
     dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
@@ -600,10 +625,13 @@ void CColorPickDlg::OnClose()
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
-    const ProfileEntry options[] = {
+    std::vector<ProfileEntry> options = {
         keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
         keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
         keys::Entry(keys::PositionY, y)};
+    const std::string pickArea = std::to_string(m_eyedropper.PickArea());
+    if (m_eyedropper.PickArea() != PickAreaFromValue(m_pickAreaRead))
+        options.push_back(keys::Entry(keys::PickArea, pickArea));
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
 }

@@ -47,6 +47,8 @@ protected:
     // window menu itself.
     void contextMenuEvent(QContextMenuEvent* event) override;
     std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
+    int PickNotation() const override { return m_notation; }
+    Color PickContrastColor(ColorTarget target) const override;
 
 private:
     void DoDataExchange();
@@ -91,6 +93,7 @@ private:
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
     void CheckRadioGroup(std::span<const std::pair<int, int>> items, int value);
+    void OnPickArea(int area);
     void CopyThroughEdit(EditBox* edit);
     void ChooseFromPalette(ColorTarget target);
     void ChooseFromRegistered(ColorTarget target);
@@ -123,6 +126,7 @@ private:
     int m_notation = 0;
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
+    int m_pickAreaRead = DefaultPickArea; // as the settings file had it
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;

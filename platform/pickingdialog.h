@@ -19,6 +19,10 @@ class Magnifier;
 // and Enter or Space take the pixel under it as a press and release there would.
 class PickingDialog : public TemplateDialog
 {
+public:
+    // One pixel, or the side of the square that a pick averages (3 or 5).
+    void UsePickArea(int area) { m_eyedropper.SetPickArea(area); }
+
 protected:
     explicit PickingDialog(int templateId, QWidget* parent = nullptr);
 
@@ -32,7 +36,7 @@ protected:
     // The notation of the magnifier's value, and the colour that a pick for `target` is
     // measured against.
     virtual int PickNotation() const { return NotationHtml; }
-    virtual Color PickContrastColor(ColorTarget /*target*/) const { return {255, 255, 255}; }
+    virtual Color PickContrastColor(ColorTarget target) const = 0;
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -38,11 +38,18 @@ constexpr MenuItem PreviewModeMenu[] = {
     {"左右(&W)", ID_PREVIEW_SIDES, {}},
 };
 
+constexpr MenuItem PickAreaMenu[] = {
+    {"1ピクセル(&1)", ID_PICK_AREA_1, {}},
+    {"3×3の平均(&3)", ID_PICK_AREA_3, {}},
+    {"5×5の平均(&5)", ID_PICK_AREA_5, {}},
+};
+
 constexpr MenuItem SettingsMenu[] = {
     {"RGB値(&C)", 0, NotationMenu},
     {"ﾌﾟﾚﾋﾞｭｰの方法(&P)", 0, PreviewModeMenu},
     {"ﾌﾟﾚﾋﾞｭｰ文字を変更する(&S)", ID_PREVIEW_STRING, {}},
     {"常に手前に表示する(&T)", ID_TOPMOST, {}},
+    {"スポイトの範囲(&E)", 0, PickAreaMenu},
 };
 
 constexpr MenuItem HelpMenu[] = {

@@ -98,4 +98,9 @@ inline constexpr int ID_PREVIEW_STRING = 32799;
 inline constexpr int ID_HELP_CONTENTS = 32800;
 inline constexpr int ID_HELP = 57670;
 
+// The eyedropper's pick area: one pixel, or the average of 3 × 3 or 5 × 5
+inline constexpr int ID_PICK_AREA_1 = 33020;
+inline constexpr int ID_PICK_AREA_3 = 33021;
+inline constexpr int ID_PICK_AREA_5 = 33022;
+
 } // namespace tessuvo::res

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/modes.h"
+#include "core/pickarea.h"
 #include "profile.h"
 
 #include <string>
@@ -29,6 +30,9 @@ inline constexpr IntKey TopMost{"FLG", "TOPMOST", 0};
 inline constexpr IntKey Notation{"FLG", "RGB", DefaultNotation};
 inline constexpr IntKey PreviewMode{"FLG", "PREVIEW", DefaultPreviewMode};
 inline constexpr IntKey UseFont{"FLG", "USEFONT", 0};
+// 1, 3 or 5; any other value means 1. Written only once it differs from what was read, so that
+// a file without it stays as it was.
+inline constexpr IntKey PickArea{"FLG", "PICKAREA", DefaultPickArea};
 
 // -1 places the window in the middle of the desktop.
 inline constexpr IntKey PositionX{"POSITION", "X", -1};

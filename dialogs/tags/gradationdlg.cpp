@@ -237,6 +237,13 @@ void CGradationTagDlg::OnLButtonDown(QPointF global)
         m_bars.Set(pick->color);
 }
 
+// A preview background is measured against the middle colour of the text, and the other way
+// round.
+Color CGradationTagDlg::PickContrastColor(ColorTarget target) const
+{
+    return target == EditPreviewBg ? m_middle : m_previewBg;
+}
+
 void CGradationTagDlg::OnLButtonUp()
 {
     if (m_eyedropper.End())

@@ -38,6 +38,7 @@ protected:
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
     std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
+    Color PickContrastColor(ColorTarget target) const override;
 
 private:
     void DoDataExchange();
