@@ -26,6 +26,9 @@ public:
     // Shows the view for the pointer at `global`. Moves that come faster than the screen
     // repaints are gathered into one update at the next frame.
     void Follow(QPointF global);
+    // Reads the pixels around the pointer last followed, describes, places and repaints them,
+    // at once.
+    void Update();
     void Stop();
 
     // The view on show; for tests.
@@ -35,8 +38,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Update();
-
     const PickScreen& m_screen;
     Describe m_describe;
     MagnifierView m_view;
