@@ -31,6 +31,25 @@ xdotool type --delay 20 '#1F4E9C'
 xdotool key Return
 shoot "$window" main-window.png
 
+# The background eyedropper armed over the anti-aliased edge of a letter of the preview, moved
+# onto it with the arrow keys: the window and the magnifier beside the pointer, cut from the
+# screen (the magnifier is a window of its own).
+eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+xdotool mousemove --sync $((X + 73)) $((Y + 25))
+xdotool key alt+t b s # ﾂｰﾙ > 背景色 > ｽﾎﾟｲﾄ
+xdotool key Right Right
+sleep 0.5
+magnifier=$(timeout 20 xdotool search --sync --onlyvisible --name 'コントラスト比' | head -n 1)
+read -r mx my mw mh < <(xdotool getwindowgeometry --shell "$magnifier" |
+    awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+left=$((X - 8)) top=$((Y - 8))
+right=$(((X + WIDTH > mx + mw ? X + WIDTH : mx + mw) + 8))
+bottom=$(((Y + HEIGHT > my + mh ? Y + HEIGHT : my + mh) + 8))
+import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage -strip \
+    -define png:exclude-chunks=date,time "$out/magnifier.png"
+echo "$out/magnifier.png"
+xdotool key Escape
+
 xdotool key alt+t g # ﾂｰﾙ > ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^グラデーションタグ$' | head -n 1)
 [[ -n "$dialog" ]] || { echo "the gradation dialog did not open"; exit 1; }
