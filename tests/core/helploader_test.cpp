@@ -88,6 +88,7 @@ TEST(HelpPathTest, BuildsAndSplitsTheHelpPath)
         {"/home/ユーザー/tsvo.chm::/index.htm", "/home/ユーザー/tsvo.chm", "/index.htm"},
         {"/a/tsvo.chm::tags.htm", "/a/tsvo.chm", "/tags.htm"},
         {"/a/tsvo.chm", "/a/tsvo.chm", "/index.htm"},
+        {"/home/a::b/c::/tsvo.chm::/index.htm", "/home/a::b/c::/tsvo.chm", "/index.htm"},
     };
     for (const Case& c : cases) {
         const HelpTopic topic = SplitHelpPath(c.path);
