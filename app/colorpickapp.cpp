@@ -1,8 +1,13 @@
 #include "colorpickapp.h"
 
 #include "colorpickdlg.h"
+#include "dialogs/help/helpkey.h"
+#include "help/helppath.h"
 #include "platform/dialogfont.h"
 #include "platform/qttranslation.h"
+#include "settings/settingspath.h"
+
+#include <QCoreApplication>
 
 namespace tessuvo {
 
@@ -10,6 +15,9 @@ bool CColorPickApp::InitInstance()
 {
     InstallFontSubstitutions();
     InstallQtTranslation();
+    // The application answers the help command (F1) in every window with the help contents.
+    HelpKey helpKey(HelpPath(ExecutableDirectory()));
+    QCoreApplication::instance()->installEventFilter(&helpKey);
     CColorPickDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();

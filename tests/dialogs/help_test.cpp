@@ -1,5 +1,6 @@
 #include "app/colorpickdlg.h"
 #include "dialogs/help/helpbrowser.h"
+#include "dialogs/help/helpkey.h"
 #include "dialogs/help/helpwindow.h"
 #include "dialogs/help/htmlhelp.h"
 #include "dialogtest.h"
@@ -168,6 +169,34 @@ TEST_F(HelpTest, TheHelpWindowReadsTheHelpFileAndFollowsItsLinks)
 
     QTest::keyClick(page, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
+}
+
+// F1 opens the contents from the main window and from a side dialog, as 目次 does.
+TEST_F(HelpTest, F1OpensTheContentsInEveryWindow)
+{
+    HelpKey key(std::string(TESSUVO_HELP_FILE) + "::/index.htm");
+    QApplication::instance()->installEventFilter(&key);
+
+    QTest::keyClick(m_main->GetDlgItem(IDC_EDIT_BG), Qt::Key_F1);
+    QWidget* help = ShownHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), ContentsTitle);
+    help->close();
+
+    bool ownedByTheDialog = false;
+    QString title;
+    WhenModal([&](QWidget* dialog) {
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        if ((help = ShownHelpWindow())) {
+            ownedByTheDialog = help->parentWidget() == dialog;
+            title = help->windowTitle();
+        }
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(ID_FG_PALETTE);
+    EXPECT_TRUE(ownedByTheDialog);
+    EXPECT_EQ(title, ContentsTitle);
+    EXPECT_EQ(ShownHelpWindow(), nullptr) << "gone with its dialog";
 }
 
 // Stands in for chmlib, over a help file of one page, "/page.htm", whose directory entry claims
