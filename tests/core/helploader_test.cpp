@@ -183,7 +183,7 @@ TEST(HelpFileBuiltTest, HoldsEveryPageWellInsideTheBounds)
     ASSERT_NE(file, nullptr);
     std::map<std::string, std::string> pages;
     for (const char* page : {"/index.htm", "/colors.htm", "/preview.htm", "/palette.htm",
-                             "/eyedropper.htm", "/tags.htm", "/settings.htm"}) {
+                             "/eyedropper.htm", "/tags.htm", "/keyboard.htm", "/settings.htm"}) {
         chmUnitInfo unit{};
         ASSERT_EQ(chm->resolveObject(file, page, &unit), CHM_RESOLVE_SUCCESS) << page;
         std::string& text = pages[page];
