@@ -4,8 +4,8 @@
 #include "platform/dialogfont.h"
 
 #include <QAction>
-#include <QScreen>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <algorithm>
