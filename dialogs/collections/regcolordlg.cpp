@@ -1,8 +1,8 @@
 #include "regcolordlg.h"
 
+#include "collections/regslots.h"
 #include "platform/colorbutton.h"
 #include "platform/messagebox.h"
-#include "collections/regslots.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
 
@@ -18,6 +18,10 @@ constexpr int SlotIds[SlotCount] = {1000, 1016, 1017, 1019, 1006, 1007, 1001, 10
 
 constexpr const char* SetFullMessage =
     "登録する場所がありません。どれか色を削除してから登録して下さい。";
+constexpr const char* NotRegisteredMessage =
+    "色を登録できませんでした。設定ファイルに書き込めません。";
+constexpr const char* NotDeletedMessage =
+    "色を削除できませんでした。設定ファイルに書き込めません。";
 
 } // namespace
 
@@ -68,14 +72,21 @@ QColor CRegColorDlg::ColorButtonFace(int id) const
 
 void CRegColorDlg::OnRegister()
 {
-    if (RegisterSlot(m_iniPath, m_target, m_regRed, m_regGreen, m_regBlue) == 0)
+    const int slot = RegisterSlot(m_iniPath, m_target, m_regRed, m_regGreen, m_regBlue);
+    if (slot == SlotsFull)
         AfxMessageBox(SetFullMessage, MB_ICONEXCLAMATION);
+    else if (slot == SlotNotWritten)
+        AfxMessageBox(NotRegisteredMessage, MB_ICONEXCLAMATION);
     RedrawAll();
 }
 
 void CRegColorDlg::OnDelete()
 {
-    DeleteSlot(m_iniPath, m_target, m_selSlot);
+    if (!DeleteSlot(m_iniPath, m_target, m_selSlot)) {
+        // The slot keeps its colour, and so the choice stays.
+        AfxMessageBox(NotDeletedMessage, MB_ICONEXCLAMATION);
+        return;
+    }
     RedrawAll();
     m_selRed = -1;
 }

@@ -98,20 +98,20 @@ TEST_F(RegSlotsTest, NoSuchTargetOrSlotReadsDefaultsAndWritesNothing)
     for (const auto& [target, slot] : {std::pair{0, 1}, {3, 1}, {1, 0}, {1, 19}, {2, 0}}) {
         EXPECT_EQ(Choice(target, slot), Empty);
         EXPECT_EQ(ReadSlotFace(m_path, target, slot, Face), FaceValues);
-        DeleteSlot(m_path, target, slot);
+        EXPECT_TRUE(DeleteSlot(m_path, target, slot)); // nothing to do, and nothing failed
     }
     EXPECT_EQ(RegisterSlot(m_path, 0, 1, 2, 3), 0);
     EXPECT_EQ(RegisterSlot(m_path, 3, 1, 2, 3), 0);
     EXPECT_EQ(Contents(), before);
 }
 
-TEST_F(RegSlotsTest, UnreadableFileReadsDefaults)
+TEST_F(RegSlotsTest, UnreadableFileReadsDefaultsAndEveryWriteFails)
 {
     fs::create_directory(m_path);
     EXPECT_EQ(Choice(TargetBackground, 1), Empty);
     EXPECT_EQ(ReadSlotFace(m_path, TargetText, 1, Face), FaceValues);
-    RegisterSlot(m_path, TargetBackground, 1, 2, 3);
-    DeleteSlot(m_path, TargetBackground, 1);
+    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 1, 2, 3), SlotNotWritten);
+    EXPECT_FALSE(DeleteSlot(m_path, TargetBackground, 1));
     EXPECT_TRUE(fs::is_directory(m_path));
     EXPECT_EQ(Listing(), (std::set<std::string>{".tessuvo.ini.lock", "tessuvo.ini"}));
 }

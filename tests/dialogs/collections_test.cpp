@@ -1,6 +1,6 @@
+#include "collections/samplepalette.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/collections/samplecolordlg.h"
-#include "collections/samplepalette.h"
 #include "dialogtest.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"
@@ -10,7 +10,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
 
 using namespace tessuvo;
 using namespace tessuvo::res;
@@ -216,6 +224,56 @@ TEST_F(RegColorTest, FullSetShowsTheMessageAndWritesNothing)
     EXPECT_EQ(message, "登録する場所がありません。どれか色を削除してから登録して下さい。");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(ReadSettings(), full);
+}
+
+// With the settings file unwritable everywhere (a folder in its place and no config folder to
+// move to), registering and deleting say so instead of seeming to succeed.
+TEST_F(RegColorTest, RegisterAndDeleteSayWhenTheFileCannotBeWritten)
+{
+    namespace fs = std::filesystem;
+    const fs::path notAFolder =
+        fs::temp_directory_path() / ("tessuvo-not-a-folder-" + std::to_string(::getpid()));
+    std::ofstream(notAFolder) << "a file";
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> savedXdg =
+        xdg ? std::optional<std::string>(xdg) : std::nullopt;
+    ::setenv("XDG_CONFIG_HOME", notAFolder.c_str(), 1);
+    fs::create_directory(SettingsFile());
+
+    using Box = std::tuple<std::string, std::string, QMessageBox::Icon>; // caption, text, icon
+    std::vector<Box> boxes;
+    const auto answerTheBox = [&] {
+        WhenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            boxes.emplace_back(box->windowTitle().toStdString(), box->text().toStdString(),
+                               box->icon());
+            box->accept();
+        });
+    };
+    CRegColorDlg dlg;
+    Run(dlg, TargetBackground, QColor(1, 2, 3), [&] {
+        answerTheBox();
+        Click(dlg, IDC_REG_REGISTER);
+        EXPECT_EQ(Face(Slot(dlg, 1)), dlg.palette().color(QPalette::Button));
+        QTest::mouseClick(Slot(dlg, 1), Qt::LeftButton);
+        answerTheBox();
+        Click(dlg, IDC_REG_DELETE);
+        EXPECT_TRUE(dlg.isVisible());
+        Click(dlg, IDCANCEL);
+    });
+
+    if (savedXdg)
+        ::setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+    fs::remove(notAFolder);
+    EXPECT_EQ(boxes, (std::vector<Box>{
+                         {"Tessuvo", "色を登録できませんでした。設定ファイルに書き込めません。",
+                          QMessageBox::Warning},
+                         {"Tessuvo", "色を削除できませんでした。設定ファイルに書き込めません。",
+                          QMessageBox::Warning},
+                     }));
 }
 
 TEST_F(RegColorTest, SlotsShowWhatTheFileHoldsAtEachPaint)
