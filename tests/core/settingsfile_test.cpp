@@ -141,6 +141,22 @@ TEST_F(SettingsFileSafety, WriteKeepsHardLinksAndTheOwner)
     EXPECT_EQ(Int("FLG", "RGB"), 3);
 }
 
+// The program never makes its own settings unreadable: a write that would take the file past
+// the size a read accepts is refused, leaving the file as it was and the fallback unused.
+TEST_F(SettingsFileSafety, AWriteThatWouldOutgrowTheReadableSizeIsRefused)
+{
+    const std::string fallback = (m_dir / "fallback.ini").string();
+    SetProfileFallback(m_path, fallback);
+    const std::string nearlyFull =
+        "[FLG]\nRGB=16\n;" + std::string(MaxProfileFileSize - 20, ' ') + "\n";
+    Put(nearlyFull);
+    EXPECT_FALSE(Write("PREVIEW", "STRING", "a text that no longer fits"));
+    EXPECT_EQ(fs::file_size(m_path), nearlyFull.size());
+    EXPECT_FALSE(fs::exists(fallback));
+    EXPECT_TRUE(Write("FLG", "RGB", "3")); // what still fits is written
+    EXPECT_EQ(Int("FLG", "RGB"), 3);
+}
+
 TEST_F(SettingsFileSafety, FailedWriteMovesTheSettingsToTheFallback)
 {
     Put("; mine\n[FLG]\nRGB=16\n");
