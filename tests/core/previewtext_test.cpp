@@ -85,6 +85,16 @@ TEST_F(PreviewTextFileTest, OlderFilesAndMissingKeysReadAsBefore)
     EXPECT_EQ(ReadPreviewText(m_path), "old\\nvalue");
 }
 
+// Only a mark of 1 says the value is escaped; any other, from a hand edit, leaves it as it is.
+TEST_F(PreviewTextFileTest, OnlyAMarkOfOneUnescapes)
+{
+    for (const auto& [mark, text] : {std::pair{"1", "a\nb"}, std::pair{"0", "a\\nb"},
+                                     std::pair{"2", "a\\nb"}, std::pair{"-1", "a\\nb"}}) {
+        Put(std::string("[PREVIEW]\nSTRING=a\\nb\nESCAPED=") + mark + "\n");
+        EXPECT_EQ(ReadPreviewText(m_path), text) << mark;
+    }
+}
+
 std::string Repeated(std::string_view piece, int times)
 {
     std::string text;
