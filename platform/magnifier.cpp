@@ -55,14 +55,13 @@ Magnifier::Magnifier(QWidget* owner, const PickScreen& screen, Describe describe
 void Magnifier::Follow(QPointF global)
 {
     m_pointer = global;
-    if (m_frame.isActive())
+    // A pointer that jumps onto the magnifier sends it away at once, not a frame later.
+    if (isVisible() && geometry().intersects(Shown(global))) {
+        Update();
         return;
-    const QScreen* screen = QGuiApplication::screenAt(Floor(global));
-    const qreal rate = screen && screen->refreshRate() > 0 ? screen->refreshRate() : 60;
-    const qint64 frame = static_cast<qint64>(1000 / rate);
-    const qint64 since = m_sinceUpdate.isValid() ? m_sinceUpdate.elapsed() : frame;
-    // Right away when the last update is a frame old; otherwise when it will be.
-    m_frame.start(static_cast<int>(std::max<qint64>(0, frame - since)));
+    }
+    if (!m_frame.isActive())
+        m_frame.start(static_cast<int>(std::max<qint64>(0, FrameMs() - SinceUpdateMs())));
 }
 
 void Magnifier::Stop()
@@ -73,27 +72,27 @@ void Magnifier::Stop()
 
 void Magnifier::Update()
 {
+    m_frame.stop();
     m_sinceUpdate.restart();
     const QPoint pointer = Floor(m_pointer);
-    const QScreen* screen = QGuiApplication::screenAt(pointer);
-    if (!screen) {
-        hide();
-        return;
-    }
     std::vector<ScreenRect> screens;
     for (const QScreen* s : QGuiApplication::screens()) {
         const QRect g = s->geometry();
         screens.push_back({g.x(), g.y(), g.width(), g.height()});
     }
-    // The logical pixels that hold the device pixels shown.
-    const qreal reach = (MagnifierRadius + 1) / screen->devicePixelRatio();
-    const QPoint shownFrom = Floor(m_pointer - QPointF(reach, reach));
-    const int shownTo = static_cast<int>(std::ceil(m_pointer.x() + reach));
-    const int shownSide = shownTo - shownFrom.x();
-    const ScreenRect shown{shownFrom.x(), shownFrom.y(), shownSide, shownSide};
-    const auto place = PlaceMagnifier({pointer.x(), pointer.y()}, shown, Width, Height, screens);
+    const QRect shown = Shown(m_pointer);
+    const auto place = PlaceMagnifier({pointer.x(), pointer.y()},
+                                      {shown.x(), shown.y(), shown.width(), shown.height()}, Width,
+                                      Height, screens);
     if (!place) {
         hide();
+        return;
+    }
+    if (isVisible() && geometry().intersects(shown)) {
+        // Read now, the square would hold the magnifier itself: out of the way first, and the
+        // pixels a frame later, when the windows beneath have painted them again.
+        move(place->x, place->y);
+        m_frame.start(FrameMs());
         return;
     }
     m_view = m_describe(m_screen.GetSquare(m_pointer.x(), m_pointer.y(), MagnifierRadius));
@@ -105,6 +104,31 @@ void Magnifier::Update()
     if (!isVisible())
         show();
     repaint();
+}
+
+// The logical pixels that hold the device pixels shown around `pointer`; empty where no
+// screen lies.
+QRect Magnifier::Shown(QPointF pointer)
+{
+    const QScreen* screen = QGuiApplication::screenAt(Floor(pointer));
+    if (!screen)
+        return {};
+    const qreal reach = (MagnifierRadius + 1) / screen->devicePixelRatio();
+    const QPoint from = Floor(pointer - QPointF(reach, reach));
+    const int side = static_cast<int>(std::ceil(pointer.x() + reach)) - from.x();
+    return {from, QSize(side, side)};
+}
+
+int Magnifier::FrameMs() const
+{
+    const QScreen* screen = QGuiApplication::screenAt(Floor(m_pointer));
+    const qreal rate = screen && screen->refreshRate() > 0 ? screen->refreshRate() : 60;
+    return static_cast<int>(1000 / rate);
+}
+
+qint64 Magnifier::SinceUpdateMs() const
+{
+    return m_sinceUpdate.isValid() ? m_sinceUpdate.elapsed() : FrameMs();
 }
 
 void Magnifier::paintEvent(QPaintEvent*)

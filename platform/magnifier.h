@@ -38,6 +38,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static QRect Shown(QPointF pointer);
+    int FrameMs() const;
+    qint64 SinceUpdateMs() const;
+
     const PickScreen& m_screen;
     Describe m_describe;
     MagnifierView m_view;

@@ -90,6 +90,15 @@ magnifier_place() { # pointer_x pointer_y
     fi
 }
 
+# "over" when the magnifier covers the device pixel x,y.
+magnifier_over() { # x y
+    local id
+    id=$(xdotool search --onlyvisible --name 'コントラスト比' | head -n 1)
+    xdotool getwindowgeometry --shell "$id" | awk -F= -v x="$1" -v y="$2" '
+        /^X=/ { mx = $2 } /^Y=/ { my = $2 } /^WIDTH=/ { mw = $2 } /^HEIGHT=/ { mh = $2 }
+        END { print (x >= mx && x < mx + mw && y >= my && y < my + mh) ? "over" : "clear" }'
+}
+
 # The background colour, as the BODY tag gives it.
 background() {
     xdotool key alt+t b t # ﾂｰﾙ > 背景色 > BODYﾀｸﾞ生成
@@ -130,6 +139,23 @@ for scale in QT_SCALE_FACTOR=1 QT_SCALE_FACTOR=2 'QT_SCREEN_SCALE_FACTORS=right=
         $((left[0] + 11)) $((left[1] + 10)) 1 Right Up shift+Up Down
     pick_with_keys "$scale, right" $((right[0] + 30)) $((right[1] + 40)) \
         $((right[0] + 40)) $((right[1] + 39)) 1 shift+Right Up
+    # A jump onto the magnifier: it goes out of the way at once, and shows, and a click at once
+    # takes, the picture's pixel there, not its own.
+    x=$((left[0] + 50)) y=$((left[1] + 50))
+    seen=$(screen_pixels "$x" "$y" 1)
+    xdotool mousemove --sync $((left[0] + 5)) $((left[1] + 5))
+    xdotool key alt+t b s
+    sleep 0.3
+    check "$scale: the magnifier lies where the pointer jumps" "over" "$(magnifier_over "$x" "$y")"
+    xdotool mousemove --sync "$x" "$y"
+    check "$scale: after the jump the magnifier shows the picture" "$seen" "$(magnifier_value "$seen")"
+    xdotool mousemove --sync $((left[0] + 5)) $((left[1] + 5))
+    sleep 0.3
+    xdotool mousemove --sync "$x" "$y" click 1
+    sleep 0.3
+    background
+    tag="<BODY bgcolor=\"$(tr 'A-F' 'a-f' <<<"$seen")\" text=\"#000000\">"
+    check "$scale: a click there at once took the picture" "$tag" "$(clipboard_once "$tag")"
     # The average of 3 × 3 and of 5 × 5, chosen in ｾｯﾃｨﾝｸﾞ > スポイトの範囲.
     xdotool key alt+s e 3
     pick_with_keys "$scale, 3 × 3" $((left[0] + 20)) $((left[1] + 20)) \
