@@ -17,6 +17,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 using namespace tessuvo;
 using namespace tessuvo::res;
@@ -58,21 +59,6 @@ protected:
     ContrastLineLabel* Line() const { return m_dlg->findChild<ContrastLineLabel*>(); }
     std::string LineText() const { return Line()->text().toStdString(); }
     QImage Client() const { return m_dlg->Client()->grab().toImage(); }
-
-    // The texts of a menu bar pop-up, in order.
-    QStringList MenuTexts(const char* title) const
-    {
-        for (QAction* top : m_dlg->GetMenu()->actions()) {
-            if (top->text() != QString::fromUtf8(title))
-                continue;
-            QStringList texts;
-            for (QAction* action : top->menu()->actions())
-                texts << action->text();
-            return texts;
-        }
-        ADD_FAILURE() << "no menu " << title;
-        return {};
-    }
 
     // Opens the band's context menu and hands it to `use`, which triggers an item or leaves
     // the menu to be closed.
@@ -234,33 +220,31 @@ TEST_F(PairViewTest, SimulationRedrawsTheBandAloneAndReadsTheSimulatedPair)
 TEST_F(PairViewTest, MenuItemsComeAfterTheDesignsOwn)
 {
     Open();
-    const QStringList settings = MenuTexts("設定(&S)");
-    EXPECT_GT(settings.indexOf(QString::fromUtf8("コントラストを表示(&R)")),
-              settings.indexOf(QString::fromUtf8("常に手前に表示する(&T)")));
-    const QStringList tools = MenuTexts("ﾂｰﾙ(&T)");
-    EXPECT_GT(tools.indexOf(QString::fromUtf8("背景色と文字色を入れ替える(&W)")),
-              tools.indexOf(QString::fromUtf8("ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ(&G)")));
+    const std::tuple<int, int, const char*> items[] = {
+        {ID_CONTRAST_LINE, ID_TOPMOST, "コントラストを表示(&R)"},
+        {ID_SWAP_COLORS, ID_GRADATION_TAG, "背景色と文字色を入れ替える(&W)"}};
+    for (const auto& [command, designLast, text] : items) {
+        QAction* item = m_dlg->GetMenu()->Command(command);
+        EXPECT_EQ(item->text().toStdString(), text);
+        const auto menu = qobject_cast<QMenu*>(item->associatedObjects().value(0))->actions();
+        EXPECT_GT(menu.indexOf(item), menu.indexOf(m_dlg->GetMenu()->Command(designLast)));
+    }
 
     WithBandMenu([](QMenu& menu) {
-        QStringList texts;
+        QStringList texts, marked;
         for (QAction* action : menu.actions())
             texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        const int css = texts.indexOf(QString::fromUtf8("CSSとしてコピー"));
-        ASSERT_GE(css, 0);
-        EXPECT_EQ(texts.mid(css + 1, 3),
+        EXPECT_EQ(texts.mid(texts.indexOf(QString::fromUtf8("CSSとしてコピー")) + 1, 3),
                   (QStringList{"-", QString::fromUtf8("背景色と文字色を入れ替える(&W)"),
                                QString::fromUtf8("色覚シミュレーション(&S)")}));
-        QStringList visions, marked;
+        texts.clear();
         for (QAction* action : Item(menu, "色覚シミュレーション(&S)")->menu()->actions()) {
-            visions << action->text();
+            texts << action->text();
             if (action->isChecked())
                 marked << action->text();
         }
-        EXPECT_EQ(
-            visions,
-            (QStringList{QString::fromUtf8("なし(&N)"), QString::fromUtf8("1型（P型）(&P)"),
-                         QString::fromUtf8("2型（D型）(&D)"), QString::fromUtf8("3型（T型）(&T)"),
-                         QString::fromUtf8("1色覚(&A)")}));
+        EXPECT_EQ(texts.join(' ').toStdString(),
+                  "なし(&N) 1型（P型）(&P) 2型（D型）(&D) 3型（T型）(&T) 1色覚(&A)");
         EXPECT_EQ(marked, QStringList{QString::fromUtf8("なし(&N)")});
     });
 }
