@@ -1,5 +1,7 @@
 #include "colorpickdlg.h"
 
+#include "colorvisionband.h"
+#include "contrastlinelabel.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "core/entercommit.h"
@@ -34,6 +36,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <vector>
 
 namespace tessuvo {
 
@@ -85,6 +88,7 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
       m_iniPath(std::move(iniPath))
 {
     DoDataExchange();
+    m_contrastLine = new ContrastLineLabel(Client());
     m_editBg->setFont(CompactDialogFont());
     m_editFg->setFont(CompactDialogFont());
 
@@ -129,6 +133,8 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
     route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
     route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
     route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
+    route(ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine);
+    route(ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors);
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -196,6 +202,11 @@ void CColorPickDlg::OnInitDialog()
     m_topMost = keys::Read(keys::TopMost, m_iniPath);
     m_notation = keys::Read(keys::Notation, m_iniPath);
     m_previewMode = keys::Read(keys::PreviewMode, m_iniPath);
+    m_contrastLineLoaded = keys::Read(keys::ContrastLine, m_iniPath) == 1;
+    m_contrastLineShown = m_contrastLineLoaded;
+    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, m_contrastLineShown ? MF_CHECKED : MF_UNCHECKED);
+    // Before the window is placed: it is centred, or kept on the screen, at its taller size.
+    m_contrastLine->SetShown(m_contrastLineShown);
     PlaceWindow(keys::Read(keys::PositionX, m_iniPath), keys::Read(keys::PositionY, m_iniPath));
 
     CheckRadioGroup(NotationItems, m_notation);
@@ -230,8 +241,8 @@ void CColorPickDlg::showEvent(QShowEvent* event)
 
 void CColorPickDlg::PaintClient(QPainter& painter)
 {
-    PaintPreviewBand(painter, m_previewMode, BackgroundColor(), TextColor(),
-                     QString::fromStdString(m_previewText));
+    PaintSimulatedBand(painter, m_previewMode, BackgroundColor(), TextColor(),
+                       QString::fromStdString(m_previewText), m_colorVision);
     if (m_colorsStale) {
         // After this paint, not inside it: rewriting the texts repaints the edit boxes.
         m_colorsStale = false;
@@ -269,6 +280,8 @@ void CColorPickDlg::RefreshColors()
         m_editFg->SetWindowText(*FormatColor(m_notation, fg));
     }
     Client()->repaint(PreviewBand.united(PreviewTextBox));
+    if (m_contrastLineShown)
+        m_contrastLine->ShowPair(bg, fg, m_colorVision);
 }
 
 void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
@@ -543,7 +556,7 @@ bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
 void CColorPickDlg::AddContrastItems(QMenu& menu)
 {
     const Color background = BackgroundColor(), text = TextColor();
-    menu.addAction(QString::fromStdString(ContrastSummary(background, text)))->setEnabled(false);
+    menu.addAction(QString::fromStdString(ContrastReadout()))->setEnabled(false);
     const auto addFit = [&](const char* label, double ratio) {
         const auto fitted = NearestPassingTextColor(text, background, ratio);
         QAction* action = menu.addAction(QString::fromUtf8(label));
@@ -556,6 +569,38 @@ void CColorPickDlg::AddContrastItems(QMenu& menu)
     addFit("文字色をAAA(7:1)に合わせる", RatioAAA);
     connect(menu.addAction(QString::fromUtf8("CSSとしてコピー")), &QAction::triggered, this,
             &CColorPickDlg::OnCopyCss);
+    menu.addSeparator();
+    menu.addAction(GetMenu()->Command(ID_SWAP_COLORS));
+    AddColorVisionMenu(menu, m_colorVision, [this](ColorVision vision) { SetColorVision(vision); });
+}
+
+// The band's readout, which is also the contrast line's tooltip.
+std::string CColorPickDlg::ContrastReadout() const
+{
+    const Color background = BackgroundColor(), text = TextColor();
+    return ContrastSummary(background, text) + SimulatedRatioNote(background, text, m_colorVision);
+}
+
+void CColorPickDlg::OnContrastLine()
+{
+    m_contrastLineShown = !m_contrastLineShown;
+    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, m_contrastLineShown ? MF_CHECKED : MF_UNCHECKED);
+    m_contrastLine->SetShown(m_contrastLineShown);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnSwapColors()
+{
+    const Color background = BackgroundColor(), text = TextColor();
+    SetColor(ColorTarget::Background, text);
+    SetColor(ColorTarget::Text, background);
+    RefreshColors();
+}
+
+void CColorPickDlg::SetColorVision(ColorVision vision)
+{
+    m_colorVision = vision;
+    RefreshColors();
 }
 
 void CColorPickDlg::OnFitTextColor(const Color& color)
@@ -581,7 +626,7 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
     if (id == 0 && OverPreviewBand(clientPoint))
-        return ContrastSummary(BackgroundColor(), TextColor());
+        return ContrastReadout();
     if (const char* text = ButtonToolTip(id))
         return text;
     if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)
@@ -603,10 +648,14 @@ void CColorPickDlg::OnClose()
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
-    const ProfileEntry options[] = {
+    std::vector<ProfileEntry> options = {
         keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
         keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
         keys::Entry(keys::PositionY, y)};
+    // Left as the file has it unless changed: a file without the key stays without it.
+    const std::string contrastLine = m_contrastLineShown ? "1" : "0";
+    if (m_contrastLineShown != m_contrastLineLoaded)
+        options.push_back(keys::Entry(keys::ContrastLine, contrastLine));
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/colorvision.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 
@@ -15,6 +16,7 @@ class QPushButton;
 
 namespace tessuvo {
 
+class ContrastLineLabel;
 class EditBox;
 class ScrollBar;
 
@@ -87,6 +89,10 @@ private:
     void AddContrastItems(QMenu& menu);
     void OnFitTextColor(const Color& color);
     void OnCopyCss();
+    void OnContrastLine();
+    void OnSwapColors();
+    void SetColorVision(ColorVision vision);
+    std::string ContrastReadout() const;
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -126,6 +132,12 @@ private:
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;
+    ContrastLineLabel* m_contrastLine = nullptr;
+    bool m_contrastLineShown = false;
+    // As the settings file had it: the key is written only when the user changed it.
+    bool m_contrastLineLoaded = false;
+    // A view for this run only, never saved and never in what is copied.
+    ColorVision m_colorVision = ColorVision::Normal;
 };
 
 } // namespace tessuvo

@@ -1,13 +1,18 @@
 #include "app/colorpickdlg.h"
+#include "app/colorvisionband.h"
+#include "app/previewband.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
+#include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +36,40 @@ void RefreshColorsWithRepaint(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(RefreshColorsWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same refresh with the contrast line off (0) and on (1), and the repaints it leaves
+// pending (the edit boxes, the line) done at once, as the event loop does them.
+void RefreshColorsContrastLine(benchmark::State& state)
+{
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    dlg.show();
+    if (state.range(0) == 1)
+        dlg.GetMenu()->Command(res::ID_CONTRAST_LINE)->trigger();
+    QApplication::processEvents();
+    auto* red = dlg.Control<ScrollBar>(res::IDC_BG_RED);
+    int position = 0;
+    for (auto _ : state) {
+        red->SetScrollPos(position++ & 255);
+        dlg.RefreshColors();
+        QApplication::processEvents();
+    }
+    dlg.reject();
+}
+BENCHMARK(RefreshColorsContrastLine)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One paint of the band with its preview text, seen normally (0) and under each simulation
+// (1 to 4: 1型, 2型, 3型, 1色覚).
+void BandPaintUnderSimulation(benchmark::State& state)
+{
+    QImage client(PreviewBand.right() + 1, PreviewTextBox.bottom() + 1, QImage::Format_RGB32);
+    const auto vision = static_cast<ColorVision>(state.range(0));
+    const QString text = QStringLiteral("[TESSUVO]");
+    for (auto _ : state) {
+        QPainter painter(&client);
+        PaintSimulatedBand(painter, PreviewText, {255, 244, 214}, {31, 78, 156}, text, vision);
+    }
+}
+BENCHMARK(BandPaintUnderSimulation)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 // A settings file with all 18 background slots in use, as the registered colours read it.
 class FullSlotsFile

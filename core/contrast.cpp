@@ -1,5 +1,7 @@
 #include "contrast.h"
 
+#include "srgb.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,19 +10,6 @@
 namespace tessuvo {
 
 namespace {
-
-double Linearised(int channel)
-{
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-int Encoded(double linear)
-{
-    const double c =
-        linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
-    return ClampChannel(static_cast<int>(std::lround(c * 255.0)));
-}
 
 // The reference's own screen luminance: a plain 2.4 power, not the sRGB curve.
 double ApcaLuminance(const Color& c)
@@ -50,8 +39,7 @@ bool InGamut(const LinearRgb& rgb)
 
 Color Rounded(const LinearRgb& rgb)
 {
-    return {Encoded(std::clamp(rgb[0], 0.0, 1.0)), Encoded(std::clamp(rgb[1], 0.0, 1.0)),
-            Encoded(std::clamp(rgb[2], 0.0, 1.0))};
+    return {ChannelFromLinear(rgb[0]), ChannelFromLinear(rgb[1]), ChannelFromLinear(rgb[2])};
 }
 
 void Append(std::string& out, double value, int precision)
@@ -69,11 +57,25 @@ const char* Verdict(bool pass)
     return pass ? "○" : "×";
 }
 
+void AppendRatio(std::string& out, double ratio)
+{
+    Append(out, ratio, 2);
+    out += ":1";
+}
+
+void AppendLc(std::string& out, const Color& text, const Color& background)
+{
+    out += "Lc ";
+    const double lc = std::round(ApcaContrast(text, background));
+    Append(out, lc == 0 ? 0.0 : lc, 0); // no "-0"
+}
+
 } // namespace
 
 double RelativeLuminance(const Color& c)
 {
-    return 0.2126 * Linearised(c.red) + 0.7152 * Linearised(c.green) + 0.0722 * Linearised(c.blue);
+    return 0.2126 * LinearFromChannel(c.red) + 0.7152 * LinearFromChannel(c.green) +
+           0.0722 * LinearFromChannel(c.blue);
 }
 
 double ContrastRatio(const Color& a, const Color& b)
@@ -105,8 +107,8 @@ std::string ContrastSummary(const Color& background, const Color& text)
 {
     const double ratio = ContrastRatio(background, text);
     std::string out = "コントラスト比 ";
-    Append(out, ratio, 2);
-    out += ":1　AA ";
+    AppendRatio(out, ratio);
+    out += "　AA ";
     out += Verdict(ratio >= RatioAA);
     out += "　AAA ";
     out += Verdict(ratio >= RatioAAA);
@@ -114,15 +116,36 @@ std::string ContrastSummary(const Color& background, const Color& text)
     out += Verdict(ratio >= RatioLargeAA);
     out += "　AAA ";
     out += Verdict(ratio >= RatioLargeAAA);
-    out += "）　APCA Lc ";
-    const double lc = std::round(ApcaContrast(text, background));
-    Append(out, lc == 0 ? 0.0 : lc, 0); // no "-0"
+    out += "）　APCA ";
+    AppendLc(out, text, background);
+    return out;
+}
+
+std::string ContrastLine(const Color& background, const Color& text)
+{
+    const double ratio = ContrastRatio(background, text);
+    std::string out;
+    AppendRatio(out, ratio);
+    out += "　AA ";
+    out += Verdict(ratio >= RatioAA);
+    out += "　AAA ";
+    out += Verdict(ratio >= RatioAAA);
+    out += "　";
+    AppendLc(out, text, background);
+    return out;
+}
+
+std::string FormatRatio(double ratio)
+{
+    std::string out;
+    AppendRatio(out, ratio);
     return out;
 }
 
 OkLab ToOkLab(const Color& c)
 {
-    const double r = Linearised(c.red), g = Linearised(c.green), b = Linearised(c.blue);
+    const double r = LinearFromChannel(c.red), g = LinearFromChannel(c.green),
+                 b = LinearFromChannel(c.blue);
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
     const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);

@@ -28,6 +28,12 @@ double ApcaContrast(const Color& text, const Color& background);
 // "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72".
 std::string ContrastSummary(const Color& background, const Color& text);
 
+// The short form of the readout, verdicts for normal text only: "4.54:1　AA ○　AAA ×　Lc 72".
+std::string ContrastLine(const Color& background, const Color& text);
+
+// A ratio as the readouts print it: "4.54:1".
+std::string FormatRatio(double ratio);
+
 // A colour in OKLab: lightness 0 (black) to 1 (white), and the two opponent axes.
 struct OkLab
 {

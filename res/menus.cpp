@@ -25,6 +25,7 @@ constexpr MenuItem ToolMenu[] = {
     {"背景色(&B)", 0, BackgroundTools},
     {"文字色(&F)", 0, TextTools},
     {"ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ(&G)", ID_GRADATION_TAG, {}},
+    {"背景色と文字色を入れ替える(&W)", ID_SWAP_COLORS, {}},
 };
 
 constexpr MenuItem NotationMenu[] = {
@@ -43,6 +44,7 @@ constexpr MenuItem SettingsMenu[] = {
     {"ﾌﾟﾚﾋﾞｭｰの方法(&P)", 0, PreviewModeMenu},
     {"ﾌﾟﾚﾋﾞｭｰ文字を変更する(&S)", ID_PREVIEW_STRING, {}},
     {"常に手前に表示する(&T)", ID_TOPMOST, {}},
+    {"コントラストを表示(&R)", ID_CONTRAST_LINE, {}},
 };
 
 constexpr MenuItem HelpMenu[] = {

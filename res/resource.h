@@ -98,4 +98,8 @@ inline constexpr int ID_PREVIEW_STRING = 32799;
 inline constexpr int ID_HELP_CONTENTS = 32800;
 inline constexpr int ID_HELP = 57670;
 
+// The contrast line and the swap of the two colours
+inline constexpr int ID_CONTRAST_LINE = 33040;
+inline constexpr int ID_SWAP_COLORS = 33041;
+
 } // namespace tessuvo::res

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the screenshots that the README shows, from the real program on a private Xvfb
-# display: the main window and the gradation tag dialog, each cropped to its window, into docs/.
+# display: the main window (also with its contrast line) and the gradation tag dialog, each
+# cropped to its window, into docs/.
 # Usage: scripts/screenshots.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,6 +31,9 @@ xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 '#1F4E9C'
 xdotool key Return
 shoot "$window" main-window.png
+xdotool key alt+s r # 設定 > コントラストを表示, on and off again
+shoot "$window" contrast-line.png
+xdotool key alt+s r
 
 xdotool key alt+t g # ﾂｰﾙ > ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^グラデーションタグ$' | head -n 1)
