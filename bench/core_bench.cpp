@@ -1,6 +1,8 @@
+#include "core/colorformats.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "settings/profile.h"
+#include "tags/csstext.h"
 #include "tags/gradation.h"
 
 #include <benchmark/benchmark.h>
@@ -29,6 +31,27 @@ void FormatColour(benchmark::State& state)
         benchmark::DoNotOptimize(FormatColor(notations[i++ % 3], {18, 171, 255}));
 }
 BENCHMARK(FormatColour);
+
+// Each of the copy button's six formats, over colours whose hsl() and oklch() need from none to
+// several decimals.
+void FormatColourAs(benchmark::State& state)
+{
+    const auto format = static_cast<CopyFormat>(state.range(0));
+    const Color colors[] = {{18, 171, 255}, {255, 255, 255}, {1, 2, 3}, {200, 40, 40}};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatColorAs(format, colors[i++ % 4]));
+}
+BENCHMARK(FormatColourAs)->DenseRange(0, 5);
+
+void CssBodyAndFont(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CssBodyRule({255, 255, 255}, {18, 171, 255}));
+        benchmark::DoNotOptimize(CssFontSpan({18, 171, 255}, 1, "[TESSUVO]"));
+    }
+}
+BENCHMARK(CssBodyAndFont);
 
 // The search the band's menu runs for each of its two fit items as it opens.
 void NearestPassingTextColour(benchmark::State& state)
