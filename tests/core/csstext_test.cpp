@@ -1,4 +1,6 @@
 #include "tags/csstext.h"
+#include "tags/outputstyle.h"
+#include "tags/tagtext.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,22 @@ TEST(CssText, GradientTextRunsThroughTheThreeColours)
               "<span style=\"background: linear-gradient(to right, #ff0000, #7f007f, #0000ff); "
               "-webkit-background-clip: text; background-clip: text; color: transparent;\">"
               "a<b></span>");
+}
+
+// Only 1 in the settings file means CSS; a missing key (the default 0) or any other value
+// keeps the tags.
+TEST(OutputStyle, UnknownSettingsValuesMeanHtmlTags)
+{
+    for (int value : {0, 2, -1, 0x7fffffff})
+        EXPECT_EQ(OutputStyleFromSetting(value), OutputStyle::HtmlTags) << value;
+    EXPECT_EQ(OutputStyleFromSetting(1), OutputStyle::Css);
+
+    const Color bg{1, 2, 3}, fg{4, 5, 6};
+    EXPECT_EQ(BodyOutput(OutputStyle::HtmlTags, bg, fg), BodyTag(bg, fg));
+    EXPECT_EQ(FontOutput(OutputStyle::HtmlTags, fg, 1, "x"), FontTag(fg, 1, "x"));
+    const Gradation gradation = BuildGradationTags("abc", bg, fg, bg);
+    EXPECT_EQ(GradationOutput(OutputStyle::HtmlTags, gradation), gradation.tags);
+    EXPECT_EQ(GradationOutput(OutputStyle::Css, gradation), CssGradationSpans(gradation.pieces));
 }
 
 } // namespace
