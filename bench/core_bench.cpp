@@ -1,6 +1,7 @@
 #include "core/colorformats.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/pastecolor.h"
 #include "settings/profile.h"
 #include "tags/csstext.h"
 #include "tags/gradation.h"
@@ -52,6 +53,27 @@ void CssBodyAndFont(benchmark::State& state)
     }
 }
 BENCHMARK(CssBodyAndFont);
+
+void PasteOfOneRule(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorsFromPaste(
+            "body { background-color: #1e3a5f; color: white; }", PasteInto::Band, {255, 255, 255}));
+}
+BENCHMARK(PasteOfOneRule);
+
+// A stylesheet of a megabyte whose only rule with both colours comes last.
+void PasteOfAMegabyte(benchmark::State& state)
+{
+    std::string text;
+    while (text.size() < (1 << 20))
+        text += ".note { color: rgb(10 20 30); border: 1px solid #ccc; margin: 0 auto; }\n";
+    text += "body { background: #fff; color: #333; }";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorsFromPaste(text, PasteInto::Band, {255, 255, 255}));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(PasteOfAMegabyte)->Unit(benchmark::kMillisecond);
 
 // The search the band's menu runs for each of its two fit items as it opens.
 void NearestPassingTextColour(benchmark::State& state)

@@ -17,9 +17,10 @@ using Triple = std::array<double, 3>;
 
 constexpr int MaxDecimals = 6;
 constexpr double Pow10[MaxDecimals + 1] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-// How far inside its rounding interval a channel must land, so that a reader whose arithmetic
-// differs in the last bits still rounds it the same way.
-constexpr double Margin = 1e-6;
+// How far inside its rounding interval a channel must land, in steps of the 8-bit channel: a
+// reader that converts through other matrices (CSS goes through XYZ) lands a few millionths of
+// a step away and must still round the same way.
+constexpr double Margin = 1e-3;
 
 double RoundTo(double value, int decimals)
 {
@@ -182,6 +183,9 @@ public:
 
     bool operator()(const Triple& lch)
     {
+        // A reader takes a lightness at either end for white or black, whatever the chroma.
+        if (lch[0] >= 1 || lch[0] <= 0)
+            return m_color == (lch[0] >= 1 ? Color{255, 255, 255} : Color{0, 0, 0});
         if (lch[2] != m_hue) {
             m_hue = lch[2];
             const double radians = m_hue * std::numbers::pi / 180;

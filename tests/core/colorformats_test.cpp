@@ -1,4 +1,6 @@
 #include "core/colorformats.h"
+#include "core/colortext.h"
+#include "core/csscolor.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +16,8 @@ std::vector<std::string> AllFormats(const Color& color)
     return texts;
 }
 
-// The oklch() figures of the primaries are those that CSS Color 4 prints for them
-// (oklch(62.8% 0.2577 29.23) for red, 86.64% 0.2948 142.5 for lime, 45.2% 0.3132 264.05 for
-// blue, of which 0.313 already reads back as blue).
+// The oklch() figures of the primaries are those that CSS Color 4 prints for them:
+// oklch(62.8% 0.2577 29.23) for red, 86.64% 0.2948 142.5 for lime, 45.2% 0.3132 264.05 for blue.
 TEST(ColorFormats, SixFormatsInMenuOrder)
 {
     struct Case
@@ -36,7 +37,7 @@ TEST(ColorFormats, SixFormatsInMenuOrder)
          {"#00ff00", "#00FF00", "rgb(0 255 0)", "hsl(120 100% 50%)", "oklch(0.8664 0.2948 142.5)",
           "0,255,0"}},
         {{0, 0, 255},
-         {"#0000ff", "#0000FF", "rgb(0 0 255)", "hsl(240 100% 50%)", "oklch(0.452 0.313 264.05)",
+         {"#0000ff", "#0000FF", "rgb(0 0 255)", "hsl(240 100% 50%)", "oklch(0.452 0.3132 264.05)",
           "0,0,255"}},
         // Greys have hue 0; 50% would be 127.5, which rounds either way.
         {{128, 128, 128},
@@ -57,6 +58,20 @@ TEST(ColorFormats, SixFormatsInMenuOrder)
 TEST(ColorFormats, HueRoundedTo360IsWrittenAs0)
 {
     EXPECT_EQ(FormatColorAs(CopyFormat::Oklch, {4, 0, 1}), "oklch(0.07 0.03 0)");
+}
+
+// Every channel value in every position, spread over the cube (all 2^24 colours read back too,
+// in a minute and a half). The edit boxes' notations are read as typed, CSS by its reader.
+TEST(ColorFormats, EveryFormatReadsBackTheSameColour)
+{
+    for (std::uint32_t i = 0; i < (1u << 24); i += 127) {
+        const Color c{static_cast<int>(i >> 16), static_cast<int>((i >> 8) & 255),
+                      static_cast<int>(i & 255)};
+        for (CopyFormat format : CopyFormats) {
+            const std::string text = FormatColorAs(format, c);
+            ASSERT_EQ(ColorFromTypedText(text, {1, 2, 3}), c) << text;
+        }
+    }
 }
 
 } // namespace
