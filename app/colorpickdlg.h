@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/pastecolor.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
+#include "tags/outputstyle.h"
 
 #include <QIcon>
 #include <memory>
@@ -87,6 +89,12 @@ private:
     void AddContrastItems(QMenu& menu);
     void OnFitTextColor(const Color& color);
     void OnCopyCss();
+    void OnOutputHtml();
+    void OnOutputCss();
+    void SetOutputStyle(OutputStyle style);
+    void OnCopyCssVariables();
+    void OnPasteColor(PasteInto into, QWidget* at, QRect area);
+    void CopyThroughBox(ColorTarget target, const std::string& text);
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -126,6 +134,9 @@ private:
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;
+    OutputStyle m_outputStyle = OutputStyle::HtmlTags;
+    // Written back only once chosen, so that a file without the key stays as it was.
+    bool m_outputChosen = false;
 };
 
 } // namespace tessuvo
