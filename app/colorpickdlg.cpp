@@ -290,7 +290,10 @@ void CColorPickDlg::RefreshColors()
 
 void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
 {
-    const auto color = ColorFromText(text);
+    // A translucent CSS colour shows as it would on the page: a text colour over the background,
+    // a background over white.
+    const Color backdrop = target == ColorTarget::Text ? BackgroundColor() : Color{255, 255, 255};
+    const auto color = ColorFromTypedText(text, backdrop);
     if (!color)
         return;
     SetColor(target, *color);

@@ -1,6 +1,7 @@
 #include "core/colorformats.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/csscolor.h"
 #include "core/pastecolor.h"
 #include "settings/profile.h"
 #include "tags/csstext.h"
@@ -23,6 +24,26 @@ void RecogniseColour(benchmark::State& state)
         benchmark::DoNotOptimize(ColorFromText(texts[i++ % 4]));
 }
 BENCHMARK(RecogniseColour);
+
+// One form of CSS colour text at a time; the wide-gamut ones run the gamut mapping's search.
+void ReadCssColour(benchmark::State& state, const char* text)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadCssColor(text, {255, 255, 255}));
+}
+BENCHMARK_CAPTURE(ReadCssColour, hex, "#1e3a5f80");
+BENCHMARK_CAPTURE(ReadCssColour, name, "LightGoldenrodYellow");
+BENCHMARK_CAPTURE(ReadCssColour, declaration, "background-color: #1e3a5f;");
+BENCHMARK_CAPTURE(ReadCssColour, rgb_commas, "rgba(30, 58, 95, 0.5)");
+BENCHMARK_CAPTURE(ReadCssColour, rgb_spaces, "rgb(11.8% 22.7% 37.3% / 50%)");
+BENCHMARK_CAPTURE(ReadCssColour, hsl, "hsl(0.25turn 60% 40%)");
+BENCHMARK_CAPTURE(ReadCssColour, hwb, "hwb(210 12% 63%)");
+BENCHMARK_CAPTURE(ReadCssColour, lab, "lab(52.2345% 40.1645 59.9971)");
+BENCHMARK_CAPTURE(ReadCssColour, lch_out_of_gamut, "lch(50% 130 120)");
+BENCHMARK_CAPTURE(ReadCssColour, oklab, "oklab(59.686% 0.1009 0.1192)");
+BENCHMARK_CAPTURE(ReadCssColour, oklch_out_of_gamut, "oklch(70% 0.4 150)");
+BENCHMARK_CAPTURE(ReadCssColour, color_p3, "color(display-p3 0 1 0)");
+BENCHMARK_CAPTURE(ReadCssColour, color_xyz, "color(xyz-d50 0.2 0.3 0.4)");
 
 void FormatColour(benchmark::State& state)
 {

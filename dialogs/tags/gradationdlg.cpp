@@ -189,10 +189,12 @@ void CGradationTagDlg::OnChangeColorEdit()
     const auto text = m_editColor->CommitOnEnter(ColorLineBuffer);
     if (!text)
         return;
-    // Only the "#" form: the other forms of the main window stay as typed.
-    if (const auto values = RecogniseHtmlColorText(*text))
-        SetEditedColor({static_cast<int>(values->red), static_cast<int>(values->green),
-                        static_cast<int>(values->blue)});
+    // The "#" form, then CSS; the decimal and plain hexadecimal forms of the main window stay as
+    // typed. A translucent middle colour shows over the preview background, which shows over
+    // white.
+    const Color backdrop = m_editTarget == ColorTarget::Text ? m_previewBg : Color{255, 255, 255};
+    if (const auto color = GradationColorFromTypedText(*text, backdrop))
+        SetEditedColor(*color);
 }
 
 void CGradationTagDlg::OnChangeText()
