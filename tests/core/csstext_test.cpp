@@ -1,6 +1,5 @@
 #include "tags/csstext.h"
 #include "tags/outputstyle.h"
-#include "tags/tagtext.h"
 
 #include <gtest/gtest.h>
 
@@ -59,13 +58,6 @@ TEST(OutputStyle, UnknownSettingsValuesMeanHtmlTags)
     for (int value : {0, 2, -1, 0x7fffffff})
         EXPECT_EQ(OutputStyleFromSetting(value), OutputStyle::HtmlTags) << value;
     EXPECT_EQ(OutputStyleFromSetting(1), OutputStyle::Css);
-
-    const Color bg{1, 2, 3}, fg{4, 5, 6};
-    EXPECT_EQ(BodyOutput(OutputStyle::HtmlTags, bg, fg), BodyTag(bg, fg));
-    EXPECT_EQ(FontOutput(OutputStyle::HtmlTags, fg, 1, "x"), FontTag(fg, 1, "x"));
-    const Gradation gradation = BuildGradationTags("abc", bg, fg, bg);
-    EXPECT_EQ(GradationOutput(OutputStyle::HtmlTags, gradation), gradation.tags);
-    EXPECT_EQ(GradationOutput(OutputStyle::Css, gradation), CssGradationSpans(gradation.pieces));
 }
 
 } // namespace
