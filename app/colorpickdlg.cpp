@@ -6,12 +6,14 @@
 #include "core/contrast.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
+#include "cssoutput.h"
 #include "dialogs/collections/choosecolor.h"
 #include "dialogs/help/aboutdlg.h"
 #include "dialogs/help/htmlhelp.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "dialogs/tags/previewtextdlg.h"
 #include "help/helppath.h"
+#include "pastecolor.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -26,7 +28,7 @@
 #include "settings/profile.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
-#include "tags/tagtext.h"
+#include "tags/csstext.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -135,6 +137,18 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
     route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
     route(ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine);
     route(ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors);
+    route(ID_OUTPUT_HTML, &CColorPickDlg::OnOutputHtml);
+    route(ID_OUTPUT_CSS, &CColorPickDlg::OnOutputCss);
+
+    for (const auto& [button, target] : {std::pair(m_btnBgCopy, ColorTarget::Background),
+                                         std::pair(m_btnFgCopy, ColorTarget::Text)})
+        AddCopyFormatMenu(
+            button, [this, target] { return BarsOf(target).Get(); },
+            [this, target](const std::string& text) { CopyThroughBox(target, text); });
+    AddPasteToContextMenu(
+        m_editBg, [this] { OnPasteColor(PasteInto::Background, m_editBg, m_editBg->rect()); });
+    AddPasteToContextMenu(m_editFg,
+                          [this] { OnPasteColor(PasteInto::Text, m_editFg, m_editFg->rect()); });
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -213,6 +227,8 @@ void CColorPickDlg::OnInitDialog()
     CheckRadioGroup(PreviewModeItems, m_previewMode);
 
     m_previewText = ReadPreviewText(m_iniPath);
+    m_outputStyle = OutputStyleFromSetting(keys::Read(keys::Output, m_iniPath));
+    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, m_outputStyle);
 }
 
 void CColorPickDlg::PlaceWindow(int x, int y)
@@ -387,7 +403,7 @@ void CColorPickDlg::CopyThroughEdit(EditBox* edit)
 
 void CColorPickDlg::OnBodyTag()
 {
-    m_strBg = BodyTag(BackgroundColor(), TextColor());
+    m_strBg = BodyOutput(m_outputStyle, BackgroundColor(), TextColor());
     UpdateData(false);
     CopyThroughEdit(m_editBg);
     RefreshColors();
@@ -395,7 +411,8 @@ void CColorPickDlg::OnBodyTag()
 
 void CColorPickDlg::OnFontTag()
 {
-    m_strFg = FontTag(TextColor(), keys::Read(keys::UseFont, m_iniPath), m_previewText);
+    m_strFg =
+        FontOutput(m_outputStyle, TextColor(), keys::Read(keys::UseFont, m_iniPath), m_previewText);
     UpdateData(false);
     CopyThroughEdit(m_editFg);
     RefreshColors();
@@ -483,6 +500,7 @@ void CColorPickDlg::OnGradationTag()
     dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
                     (dlg.m_start.green + dlg.m_end.green) / 2,
                     (dlg.m_start.blue + dlg.m_end.blue) / 2};
+    dlg.m_outputStyle = m_outputStyle;
     dlg.DoModal();
 }
 
@@ -534,8 +552,12 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     QMenu menu(this);
-    if (OverPreviewBand(clientPoint))
+    if (OverPreviewBand(clientPoint)) {
         AddContrastItems(menu);
+        connect(menu.addAction(QString::fromUtf8(CopyCssVariablesText)), &QAction::triggered, this,
+                &CColorPickDlg::OnCopyCssVariables);
+        AddPasteAsColor(menu, [this] { OnPasteColor(PasteInto::Band, Client(), PreviewBand); });
+    }
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
         if (!menu.isEmpty())
             menu.addSeparator();
@@ -616,6 +638,50 @@ void CColorPickDlg::OnCopyCss()
     QGuiApplication::clipboard()->setText(QString::fromStdString(css));
 }
 
+void CColorPickDlg::OnOutputHtml()
+{
+    SetOutputStyle(OutputStyle::HtmlTags);
+}
+
+void CColorPickDlg::OnOutputCss()
+{
+    SetOutputStyle(OutputStyle::Css);
+}
+
+void CColorPickDlg::SetOutputStyle(OutputStyle style)
+{
+    m_outputStyle = style;
+    m_outputChosen = true;
+    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, style);
+}
+
+void CColorPickDlg::OnCopyCssVariables()
+{
+    CopyThroughBox(ColorTarget::Background, CssVariables(BackgroundColor(), TextColor()));
+}
+
+// Every colour the clipboard gives goes in as any other: bars first, then one refresh.
+void CColorPickDlg::OnPasteColor(PasteInto into, QWidget* at, QRect area)
+{
+    const PastedColors colors = PasteColorsFromClipboard(into, BackgroundColor(), at, area);
+    if (colors.background)
+        SetColor(ColorTarget::Background, *colors.background);
+    if (colors.text)
+        SetColor(ColorTarget::Text, *colors.text);
+    if (colors.background || colors.text)
+        RefreshColors();
+}
+
+// As the tags go: through the colour's edit box, which shows its value again afterwards.
+void CColorPickDlg::CopyThroughBox(ColorTarget target, const std::string& text)
+{
+    const bool background = target == ColorTarget::Background;
+    (background ? m_strBg : m_strFg) = text;
+    UpdateData(false);
+    CopyThroughEdit(background ? m_editBg : m_editFg);
+    RefreshColors();
+}
+
 void CColorPickDlg::OnSysCommand(unsigned id, long)
 {
     // The standard window commands never arrive here: the window manager carries them out.
@@ -627,6 +693,10 @@ std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint
 {
     if (id == 0 && OverPreviewBand(clientPoint))
         return ContrastReadout();
+    if (id == IDC_BG_TAG)
+        return BodyCommandName(m_outputStyle);
+    if (id == IDC_FG_TAG)
+        return FontCommandName(m_outputStyle);
     if (const char* text = ButtonToolTip(id))
         return text;
     if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)
@@ -648,6 +718,7 @@ void CColorPickDlg::OnClose()
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
+    const std::string output = std::to_string(static_cast<int>(m_outputStyle));
     std::vector<ProfileEntry> options = {
         keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
         keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
@@ -656,6 +727,8 @@ void CColorPickDlg::OnClose()
     const std::string contrastLine = m_contrastLineShown ? "1" : "0";
     if (m_contrastLineShown != m_contrastLineLoaded)
         options.push_back(keys::Entry(keys::ContrastLine, contrastLine));
+    if (m_outputChosen)
+        options.push_back(keys::Entry(keys::Output, output));
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
 }

@@ -2,8 +2,10 @@
 
 #include "core/color.h"
 #include "core/colorvision.h"
+#include "core/pastecolor.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
+#include "tags/outputstyle.h"
 
 #include <QIcon>
 #include <memory>
@@ -93,6 +95,12 @@ private:
     void OnSwapColors();
     void SetColorVision(ColorVision vision);
     std::string ContrastReadout() const;
+    void OnOutputHtml();
+    void OnOutputCss();
+    void SetOutputStyle(OutputStyle style);
+    void OnCopyCssVariables();
+    void OnPasteColor(PasteInto into, QWidget* at, QRect area);
+    void CopyThroughBox(ColorTarget target, const std::string& text);
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -138,6 +146,9 @@ private:
     bool m_contrastLineLoaded = false;
     // A view for this run only, never saved and never in what is copied.
     ColorVision m_colorVision = ColorVision::Normal;
+    OutputStyle m_outputStyle = OutputStyle::HtmlTags;
+    // Written back only once chosen, so that a file without the key stays as it was.
+    bool m_outputChosen = false;
 };
 
 } // namespace tessuvo

@@ -1,7 +1,10 @@
+#include "core/colorformats.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "core/csscolor.h"
+#include "core/pastecolor.h"
 #include "settings/profile.h"
+#include "tags/csstext.h"
 #include "tags/gradation.h"
 
 #include <benchmark/benchmark.h>
@@ -50,6 +53,48 @@ void FormatColour(benchmark::State& state)
         benchmark::DoNotOptimize(FormatColor(notations[i++ % 3], {18, 171, 255}));
 }
 BENCHMARK(FormatColour);
+
+// Each of the copy button's six formats, over colours whose hsl() and oklch() need from none to
+// several decimals.
+void FormatColourAs(benchmark::State& state)
+{
+    const auto format = static_cast<CopyFormat>(state.range(0));
+    const Color colors[] = {{18, 171, 255}, {255, 255, 255}, {1, 2, 3}, {200, 40, 40}};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatColorAs(format, colors[i++ % 4]));
+}
+BENCHMARK(FormatColourAs)->DenseRange(0, 5);
+
+void CssBodyAndFont(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CssBodyRule({255, 255, 255}, {18, 171, 255}));
+        benchmark::DoNotOptimize(CssFontSpan({18, 171, 255}, 1, "[TESSUVO]"));
+    }
+}
+BENCHMARK(CssBodyAndFont);
+
+void PasteOfOneRule(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorsFromPaste(
+            "body { background-color: #1e3a5f; color: white; }", PasteInto::Band, {255, 255, 255}));
+}
+BENCHMARK(PasteOfOneRule);
+
+// A stylesheet of a megabyte whose only rule with both colours comes last.
+void PasteOfAMegabyte(benchmark::State& state)
+{
+    std::string text;
+    while (text.size() < (1 << 20))
+        text += ".note { color: rgb(10 20 30); border: 1px solid #ccc; margin: 0 auto; }\n";
+    text += "body { background: #fff; color: #333; }";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorsFromPaste(text, PasteInto::Band, {255, 255, 255}));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(PasteOfAMegabyte)->Unit(benchmark::kMillisecond);
 
 // The search the band's menu runs for each of its two fit items as it opens.
 void NearestPassingTextColour(benchmark::State& state)

@@ -22,9 +22,10 @@ using LinearRgb = std::array<double, 3>;
 
 LinearRgb FromOkLab(const OkLab& lab)
 {
-    const double l = std::pow(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b, 3);
-    const double m = std::pow(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b, 3);
-    const double s = std::pow(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b, 3);
+    const auto cube = [](double x) { return x * x * x; };
+    const double l = cube(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b);
+    const double m = cube(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b);
+    const double s = cube(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b);
     return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
             -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
             -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
@@ -152,6 +153,11 @@ OkLab ToOkLab(const Color& c)
     return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
             1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
             0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+}
+
+std::array<double, 3> LinearSrgb(const OkLab& lab)
+{
+    return FromOkLab(lab);
 }
 
 Color WithOkLabLightness(const Color& color, double lightness)

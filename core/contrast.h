@@ -2,6 +2,7 @@
 
 #include "color.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,8 @@ struct OkLab
     double l, a, b;
 };
 OkLab ToOkLab(const Color& color);
+// Linear-light sRGB channels of an OKLab colour, 0 to 1 inside the gamut, unclipped outside.
+std::array<double, 3> LinearSrgb(const OkLab& lab);
 
 // `color` at OKLab lightness `lightness`, its hue and chroma kept as far as the sRGB gamut
 // allows (chroma is reduced, hue never changed), rounded to 8-bit channels.

@@ -39,11 +39,17 @@ constexpr MenuItem PreviewModeMenu[] = {
     {"左右(&W)", ID_PREVIEW_SIDES, {}},
 };
 
+constexpr MenuItem OutputStyleMenu[] = {
+    {"HTMLタグ(&H)", ID_OUTPUT_HTML, {}},
+    {"CSS(&C)", ID_OUTPUT_CSS, {}},
+};
+
 constexpr MenuItem SettingsMenu[] = {
     {"RGB値(&C)", 0, NotationMenu},
     {"ﾌﾟﾚﾋﾞｭｰの方法(&P)", 0, PreviewModeMenu},
     {"ﾌﾟﾚﾋﾞｭｰ文字を変更する(&S)", ID_PREVIEW_STRING, {}},
     {"常に手前に表示する(&T)", ID_TOPMOST, {}},
+    {"出力形式(&O)", 0, OutputStyleMenu},
     {"コントラストを表示(&R)", ID_CONTRAST_LINE, {}},
 };
 

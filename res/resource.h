@@ -97,6 +97,9 @@ inline constexpr int ID_GRADATION_TAG = 32798;
 inline constexpr int ID_PREVIEW_STRING = 32799;
 inline constexpr int ID_HELP_CONTENTS = 32800;
 inline constexpr int ID_HELP = 57670;
+// What the tag commands write
+inline constexpr int ID_OUTPUT_HTML = 33000;
+inline constexpr int ID_OUTPUT_CSS = 33001;
 
 // The contrast line and the swap of the two colours
 inline constexpr int ID_CONTRAST_LINE = 33040;

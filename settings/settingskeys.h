@@ -31,6 +31,8 @@ inline constexpr IntKey PreviewMode{"FLG", "PREVIEW", DefaultPreviewMode};
 inline constexpr IntKey UseFont{"FLG", "USEFONT", 0};
 // 1 shows the contrast line under the controls; any other value does not.
 inline constexpr IntKey ContrastLine{"FLG", "CONTRASTLINE", 0};
+// What the tag commands write: 0 HTML tags, 1 CSS.
+inline constexpr IntKey Output{"FLG", "OUTPUT", 0};
 
 // -1 places the window in the middle of the desktop.
 inline constexpr IntKey PositionX{"POSITION", "X", -1};
