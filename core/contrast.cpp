@@ -101,12 +101,17 @@ double ApcaContrast(const Color& text, const Color& background)
     return sapc > -lowClip ? 0 : (sapc + offset) * 100;
 }
 
+std::string FormatContrastRatio(double ratio)
+{
+    std::string out;
+    Append(out, ratio, 2);
+    return out + ":1";
+}
+
 std::string ContrastSummary(const Color& background, const Color& text)
 {
     const double ratio = ContrastRatio(background, text);
-    std::string out = "コントラスト比 ";
-    Append(out, ratio, 2);
-    out += ":1　AA ";
+    std::string out = "コントラスト比 " + FormatContrastRatio(ratio) + "　AA ";
     out += Verdict(ratio >= RatioAA);
     out += "　AAA ";
     out += Verdict(ratio >= RatioAAA);

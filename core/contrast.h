@@ -20,6 +20,9 @@ inline constexpr double RatioAAA = 7.0;
 inline constexpr double RatioLargeAA = 3.0;
 inline constexpr double RatioLargeAAA = 4.5;
 
+// The ratio as the readouts show it, decided on the unrounded value: two decimals, "4.54:1".
+std::string FormatContrastRatio(double ratio);
+
 // APCA lightness contrast Lc of `text` on `background` (0.0.98G constants): positive for dark
 // text on a light background, negative the other way round, 0 below the noise floor.
 double ApcaContrast(const Color& text, const Color& background);
