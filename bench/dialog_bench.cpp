@@ -1,11 +1,13 @@
 #include "app/colorpickdlg.h"
+#include "app/pairhistorymenu.h"
+#include "collections/pairhistory.h"
 #include "dialogs/collections/regcolordlg.h"
+#include "dialogs/tags/gradationdlg.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
-#include "dialogs/tags/gradationdlg.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -105,6 +107,27 @@ void GradationRegenerate30Bytes(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(GradationRegenerate30Bytes)->Unit(benchmark::kMicrosecond);
+
+// Opening the history menu with 20 pairs: the section read from the file, the items with their
+// icons built, and the menu shown and painted.
+void PairHistoryMenuOpen20(benchmark::State& state)
+{
+    const std::string path = SettingsPath(ExecutableDirectory());
+    std::filesystem::remove(path);
+    for (int n = 0; n < PairHistoryLimit; ++n)
+        RecordPair(path, {{n * 12, 255 - n * 12, 128}, {0, n, 255 - n}});
+    QWidget owner;
+    PairHistoryMenu menu(path, &owner);
+    for (auto _ : state) {
+        menu.popup(QPoint(0, 0));
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(menu.actions().size());
+        menu.hide();
+    }
+    state.counters["items"] = static_cast<double>(menu.actions().size());
+    std::filesystem::remove(path);
+}
+BENCHMARK(PairHistoryMenuOpen20)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
