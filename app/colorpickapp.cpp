@@ -3,6 +3,7 @@
 #include "colorpickdlg.h"
 #include "platform/dialogfont.h"
 #include "platform/qttranslation.h"
+#include "settings/settingspath.h"
 
 namespace tessuvo {
 
@@ -10,7 +11,7 @@ bool CColorPickApp::InitInstance()
 {
     InstallFontSubstitutions();
     InstallQtTranslation();
-    CColorPickDlg dlg;
+    CColorPickDlg dlg(PrepareSettingsFile(ExecutableDirectory()));
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -1,14 +1,15 @@
 #include "colorpickdlg.h"
 
-#include "dialogs/collections/regcolordlg.h"
-#include "dialogs/collections/samplecolordlg.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
+#include "dialogs/collections/choosecolor.h"
 #include "dialogs/help/aboutdlg.h"
-#include "help/helppath.h"
 #include "dialogs/help/htmlhelp.h"
+#include "dialogs/tags/gradationdlg.h"
+#include "dialogs/tags/previewtextdlg.h"
+#include "help/helppath.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -23,8 +24,6 @@
 #include "settings/profile.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
-#include "dialogs/tags/gradationdlg.h"
-#include "dialogs/tags/previewtextdlg.h"
 #include "tags/tagtext.h"
 
 #include <QClipboard>
@@ -81,8 +80,9 @@ constexpr std::pair<int, int> PreviewModeItems[] = {
 };
 } // namespace
 
-CColorPickDlg::CColorPickDlg(QWidget* parent)
-    : PickingDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME))
+CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
+    : PickingDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME)),
+      m_iniPath(std::move(iniPath))
 {
     DoDataExchange();
     m_editBg->setFont(CompactDialogFont());
@@ -188,21 +188,15 @@ void CColorPickDlg::OnInitDialog()
 
     m_barsBg.SetRange();
     m_barsFg.SetRange();
-    SetColor(TargetBackground, {255, 255, 255});
-    SetColor(TargetText, {0, 0, 0});
+    SetColor(ColorTarget::Background, {255, 255, 255});
+    SetColor(ColorTarget::Text, {0, 0, 0});
 
     m_exeDir = ExecutableDirectory();
-    m_iniPath = SettingsPath(m_exeDir);
 
-    m_topMost = GetPrivateProfileIntA(keys::Flags, keys::TopMost, keys::DefaultTopMost, m_iniPath);
-    m_notation =
-        GetPrivateProfileIntA(keys::Flags, keys::Notation, keys::DefaultNotation, m_iniPath);
-    m_previewMode =
-        GetPrivateProfileIntA(keys::Flags, keys::PreviewMode, keys::DefaultPreviewMode, m_iniPath);
-
-    const int x = GetPrivateProfileIntA(keys::Position, keys::X, keys::NoPosition, m_iniPath);
-    const int y = GetPrivateProfileIntA(keys::Position, keys::Y, keys::NoPosition, m_iniPath);
-    PlaceWindow(x, y);
+    m_topMost = keys::Read(keys::TopMost, m_iniPath);
+    m_notation = keys::Read(keys::Notation, m_iniPath);
+    m_previewMode = keys::Read(keys::PreviewMode, m_iniPath);
+    PlaceWindow(keys::Read(keys::PositionX, m_iniPath), keys::Read(keys::PositionY, m_iniPath));
 
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
@@ -255,15 +249,14 @@ Color CColorPickDlg::TextColor() const
     return m_barsFg.Get();
 }
 
-const ColorBars& CColorPickDlg::BarsOf(int target) const
+const ColorBars& CColorPickDlg::BarsOf(ColorTarget target) const
 {
-    return target == TargetBackground ? m_barsBg : m_barsFg;
+    return target == ColorTarget::Background ? m_barsBg : m_barsFg;
 }
 
-void CColorPickDlg::SetColor(int target, const Color& color)
+void CColorPickDlg::SetColor(ColorTarget target, const Color& color)
 {
-    if (target == TargetBackground || target == TargetText)
-        BarsOf(target).Set(color);
+    BarsOf(target).Set(color);
 }
 
 void CColorPickDlg::RefreshColors()
@@ -278,10 +271,10 @@ void CColorPickDlg::RefreshColors()
     Client()->repaint(PreviewBand.united(PreviewTextBox));
 }
 
-void CColorPickDlg::ApplyColorText(int target, const std::string& text)
+void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
 {
     const auto color = ColorFromText(text);
-    if (!color || (target != TargetBackground && target != TargetText))
+    if (!color)
         return;
     SetColor(target, *color);
     RefreshColors();
@@ -296,13 +289,13 @@ void CColorPickDlg::OnHScroll(ScrollBar* bar, int code, int thumb)
 void CColorPickDlg::OnChangeEditBg()
 {
     if (const auto text = m_editBg->CommitOnEnter(ColorLineBuffer))
-        ApplyColorText(TargetBackground, *text);
+        ApplyColorText(ColorTarget::Background, *text);
 }
 
 void CColorPickDlg::OnChangeEditFg()
 {
     if (const auto text = m_editFg->CommitOnEnter(ColorLineBuffer))
-        ApplyColorText(TargetText, *text);
+        ApplyColorText(ColorTarget::Text, *text);
 }
 
 void CColorPickDlg::CheckRadioGroup(std::span<const std::pair<int, int>> items, int value)
@@ -386,9 +379,7 @@ void CColorPickDlg::OnBodyTag()
 
 void CColorPickDlg::OnFontTag()
 {
-    const int useFont =
-        GetPrivateProfileIntA(keys::Flags, keys::UseFont, keys::DefaultUseFont, m_iniPath);
-    m_strFg = FontTag(TextColor(), useFont, m_previewText);
+    m_strFg = FontTag(TextColor(), keys::Read(keys::UseFont, m_iniPath), m_previewText);
     UpdateData(false);
     CopyThroughEdit(m_editFg);
     RefreshColors();
@@ -406,38 +397,38 @@ void CColorPickDlg::OnFgCopy()
 
 void CColorPickDlg::OnBgPalette()
 {
-    ChooseFromPalette(TargetBackground);
+    ChooseFromPalette(ColorTarget::Background);
 }
 
 void CColorPickDlg::OnFgPalette()
 {
-    ChooseFromPalette(TargetText);
+    ChooseFromPalette(ColorTarget::Text);
 }
 
 void CColorPickDlg::OnBgRegister()
 {
-    ChooseFromRegistered(TargetBackground);
+    ChooseFromRegistered(ColorTarget::Background);
 }
 
 void CColorPickDlg::OnFgRegister()
 {
-    ChooseFromRegistered(TargetText);
+    ChooseFromRegistered(ColorTarget::Text);
 }
 
 // A colour that the desktop's picker hands over is a completed pick: bars, then the refresh
 // of a release.
 void CColorPickDlg::OnBgPick()
 {
-    StartEyedropper(this, m_eyedropper, TargetBackground, [this](const Color& color) {
-        SetColor(TargetBackground, color);
+    StartEyedropper(this, m_eyedropper, ColorTarget::Background, [this](const Color& color) {
+        SetColor(ColorTarget::Background, color);
         RefreshColors();
     });
 }
 
 void CColorPickDlg::OnFgPick()
 {
-    StartEyedropper(this, m_eyedropper, TargetText, [this](const Color& color) {
-        SetColor(TargetText, color);
+    StartEyedropper(this, m_eyedropper, ColorTarget::Text, [this](const Color& color) {
+        SetColor(ColorTarget::Text, color);
         RefreshColors();
     });
 }
@@ -445,20 +436,21 @@ void CColorPickDlg::OnFgPick()
 // The bars take the colour at the press; the texts and the preview follow at the release.
 void CColorPickDlg::OnLButtonDown(QPointF global)
 {
-    if (const auto pick = m_eyedropper.LeftButtonDown(global.x(), global.y()))
-        SetColor(pick->target, pick->color);
+    const auto pick = m_eyedropper.LeftButtonDown(global.x(), global.y());
+    if (pick && pick->target)
+        SetColor(*pick->target, pick->color);
 }
 
 void CColorPickDlg::OnLButtonUp()
 {
-    if (m_eyedropper.LeftButtonUp())
+    if (m_eyedropper.End())
         RefreshColors();
 }
 
 void CColorPickDlg::OnRButtonDown()
 {
-    const bool taken = m_eyedropper.Picking() && m_eyedropper.PickTarget() == 0;
-    if (!m_eyedropper.RightButtonDown())
+    const bool taken = m_eyedropper.Picking() && !m_eyedropper.PickTarget();
+    if (!m_eyedropper.End())
         return;
     SwallowNextContextMenu();
     // Setting the bars has already repainted this window, so only a later repaint shows the
@@ -469,7 +461,7 @@ void CColorPickDlg::OnRButtonDown()
 // The dialog gets the colours as they are now and hands nothing back.
 void CColorPickDlg::OnGradationTag()
 {
-    CGradationTagDlg dlg(this);
+    CGradationTagDlg dlg(m_iniPath, this);
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
     dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
@@ -480,33 +472,26 @@ void CColorPickDlg::OnGradationTag()
 
 // The side dialogs are owned by this window, so that they stay above it when it is kept on
 // top and open centred over it.
-void CColorPickDlg::ChooseFromPalette(int target)
+void CColorPickDlg::ChooseFromPalette(ColorTarget target)
 {
-    CSampleColorDlg dlg(this);
-    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
-        return;
-    SetColor(target, {dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
-    RefreshColors();
+    if (const auto color = ChooseSampleColor(this)) {
+        SetColor(target, *color);
+        RefreshColors();
+    }
 }
 
-void CColorPickDlg::ChooseFromRegistered(int target)
+void CColorPickDlg::ChooseFromRegistered(ColorTarget target)
 {
-    CRegColorDlg dlg(this);
-    const Color offered = BarsOf(target).Get();
-    dlg.m_regRed = offered.red;
-    dlg.m_regGreen = offered.green;
-    dlg.m_regBlue = offered.blue;
-    dlg.m_target = target;
-    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
-        return;
-    SetColor(target, {dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
-    RefreshColors();
+    if (const auto color = ChooseRegisteredColor(this, m_iniPath, target, BarsOf(target).Get())) {
+        SetColor(target, *color);
+        RefreshColors();
+    }
 }
 
 void CColorPickDlg::OnPreviewTextSettings()
 {
     UpdateData(true);
-    CPreviewTextDlg dlg(this);
+    CPreviewTextDlg dlg(m_iniPath, this);
     dlg.m_previewText = m_previewText;
     if (dlg.DoModal() != IDOK)
         return;
@@ -572,7 +557,7 @@ void CColorPickDlg::AddContrastItems(QMenu& menu)
 
 void CColorPickDlg::OnFitTextColor(const Color& color)
 {
-    SetColor(TargetText, color);
+    SetColor(ColorTarget::Text, color);
     RefreshColors();
 }
 
@@ -615,11 +600,10 @@ void CColorPickDlg::OnClose()
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
-    const ProfileEntry options[] = {{keys::Flags, keys::TopMost, topMost},
-                                    {keys::Flags, keys::Notation, notation},
-                                    {keys::Flags, keys::PreviewMode, previewMode},
-                                    {keys::Position, keys::X, x},
-                                    {keys::Position, keys::Y, y}};
+    const ProfileEntry options[] = {
+        keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
+        keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
+        keys::Entry(keys::PositionY, y)};
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
 }

@@ -24,12 +24,13 @@ class CColorPickDlg final : public PickingDialog
     Q_OBJECT
 
 public:
-    explicit CColorPickDlg(QWidget* parent = nullptr);
+    // `iniPath` is the settings file, chosen once at start.
+    explicit CColorPickDlg(std::string iniPath, QWidget* parent = nullptr);
 
     // Writes both edit texts in the current notation and repaints the preview band.
     void RefreshColors();
     // Sets the colour of `target` from a typed text, if it is a colour text.
-    void ApplyColorText(int target, const std::string& text);
+    void ApplyColorText(ColorTarget target, const std::string& text);
 
     Color BackgroundColor() const;
     Color TextColor() const;
@@ -51,8 +52,8 @@ private:
     void DoDataExchange();
     void UpdateData(bool saveAndValidate);
     void PlaceWindow(int x, int y);
-    void SetColor(int target, const Color& color);
-    const ColorBars& BarsOf(int target) const;
+    void SetColor(ColorTarget target, const Color& color);
+    const ColorBars& BarsOf(ColorTarget target) const;
 
     void OnHScroll(ScrollBar* bar, int code, int thumb);
     void OnChangeEditBg();
@@ -91,8 +92,8 @@ private:
     void SetPreviewMode(int mode);
     void CheckRadioGroup(std::span<const std::pair<int, int>> items, int value);
     void CopyThroughEdit(EditBox* edit);
-    void ChooseFromPalette(int target);
-    void ChooseFromRegistered(int target);
+    void ChooseFromPalette(ColorTarget target);
+    void ChooseFromRegistered(ColorTarget target);
 
     QPushButton* m_btnFgCopy = nullptr;
     QPushButton* m_btnFgTag = nullptr;
@@ -123,7 +124,7 @@ private:
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
     std::string m_exeDir;
-    std::string m_iniPath;
+    const std::string m_iniPath;
     std::string m_previewText;
 };
 

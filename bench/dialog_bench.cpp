@@ -21,8 +21,8 @@ namespace {
 // One refresh as a thumb drag causes it: both edit texts and the repaint of the band.
 void RefreshColorsWithRepaint(benchmark::State& state)
 {
-    CColorPickDlg dlg;
-    dlg.Create();
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    dlg.show();
     QApplication::processEvents();
     auto* red = dlg.Control<ScrollBar>(res::IDC_BG_RED);
     int position = 0;
@@ -46,27 +46,21 @@ public:
             out << "[BG" << n << "]\nITEM=1\nred=" << n * 10 << "\ngreen=80\nblue=160\n";
     }
     ~FullSlotsFile() { std::filesystem::remove(m_path); }
+    const std::string& Path() const { return m_path; }
 
 private:
     std::string m_path;
 };
 
-void PrepareRegColorDlg(CRegColorDlg& dlg)
-{
-    dlg.m_regRed = 18;
-    dlg.m_regGreen = 171;
-    dlg.m_regBlue = 255;
-    dlg.m_target = 1;
-}
+constexpr Color Offered{18, 171, 255};
 
 // From construction to the first paint of the whole dialog, its 18 slots read from the file.
 void RegColorDlgOpenToFirstPaint(benchmark::State& state)
 {
     FullSlotsFile file;
     for (auto _ : state) {
-        CRegColorDlg dlg;
-        PrepareRegColorDlg(dlg);
-        dlg.Create();
+        CRegColorDlg dlg(file.Path(), ColorTarget::Background, Offered, nullptr);
+        dlg.show();
         benchmark::DoNotOptimize(dlg.grab());
         dlg.reject();
     }
@@ -77,9 +71,8 @@ BENCHMARK(RegColorDlgOpenToFirstPaint)->Unit(benchmark::kMicrosecond);
 void RegColorDlgRepaint(benchmark::State& state)
 {
     FullSlotsFile file;
-    CRegColorDlg dlg;
-    PrepareRegColorDlg(dlg);
-    dlg.Create();
+    CRegColorDlg dlg(file.Path(), ColorTarget::Background, Offered, nullptr);
+    dlg.show();
     QApplication::processEvents();
     for (auto _ : state)
         dlg.Client()->repaint();
@@ -91,11 +84,11 @@ BENCHMARK(RegColorDlgRepaint)->Unit(benchmark::kMicrosecond);
 // 30 bytes: the tags built, the colour box written and the band and swatches repainted.
 void GradationRegenerate30Bytes(benchmark::State& state)
 {
-    CGradationTagDlg dlg;
+    CGradationTagDlg dlg(SettingsPath(ExecutableDirectory()), nullptr);
     dlg.m_start = {255, 255, 255};
     dlg.m_middle = {127, 0, 127};
     dlg.m_end = {0, 0, 0};
-    dlg.Create();
+    dlg.show();
     dlg.Control<EditBox>(res::IDC_GRAD_TEXT)->SetWindowText("[TESSUVO]グラデーション1234567");
     QApplication::processEvents();
     auto* red = dlg.Control<ScrollBar>(res::IDC_GRAD_RED);

@@ -3,6 +3,7 @@
 #include "platform/menubar.h"
 #include "platform/pickscreen.h"
 #include "res/resource.h"
+#include "settings/settingspath.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -33,8 +34,8 @@ BENCHMARK(ReadOnePixel)->Unit(benchmark::kMicrosecond);
 // From the press, as the capture delivers it to the window, to the colour in the bars.
 void PressToBars(benchmark::State& state)
 {
-    CColorPickDlg dlg;
-    dlg.Create();
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    dlg.show();
     QApplication::processEvents();
     QAction* start = dlg.GetMenu()->Command(res::ID_BG_PICK);
     const QPointF global = FarPoint();

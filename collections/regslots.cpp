@@ -16,21 +16,21 @@ constexpr const char* Blue = "blue";
 
 } // namespace
 
-std::string SlotSection(int target, int slot)
+std::string SlotSection(ColorTarget target, int slot)
 {
     if (slot < 1 || slot > SlotCount)
         return {};
     switch (target) {
-    case TargetBackground:
+    case ColorTarget::Background:
         return "BG" + std::to_string(slot);
-    case TargetText:
+    case ColorTarget::Text:
         return "FG" + std::to_string(slot);
     default:
         return {};
     }
 }
 
-SlotValues ReadSlot(const std::string& iniPath, int target, int slot, int defaultValue)
+SlotValues ReadSlot(const std::string& iniPath, ColorTarget target, int slot, int defaultValue)
 {
     const std::string section = SlotSection(target, slot);
     if (section.empty())
@@ -40,7 +40,8 @@ SlotValues ReadSlot(const std::string& iniPath, int target, int slot, int defaul
             GetPrivateProfileIntA(section, Blue, defaultValue, iniPath)};
 }
 
-SlotValues ReadSlotFace(const std::string& iniPath, int target, int slot, const Color& buttonFace)
+SlotValues ReadSlotFace(const std::string& iniPath, ColorTarget target, int slot,
+                        const Color& buttonFace)
 {
     const std::string section = SlotSection(target, slot);
     const auto channel = [&](const char* key, int face) {
@@ -52,7 +53,7 @@ SlotValues ReadSlotFace(const std::string& iniPath, int target, int slot, const 
             channel(Blue, buttonFace.blue)};
 }
 
-int RegisterSlot(const std::string& iniPath, int target, int red, int green, int blue)
+int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int green, int blue)
 {
     if (SlotSection(target, 1).empty())
         return 0;
@@ -71,7 +72,7 @@ int RegisterSlot(const std::string& iniPath, int target, int red, int green, int
     return 0;
 }
 
-void DeleteSlot(const std::string& iniPath, int target, int slot)
+void DeleteSlot(const std::string& iniPath, ColorTarget target, int slot)
 {
     const std::string section = SlotSection(target, slot);
     if (section.empty())

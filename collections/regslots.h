@@ -13,7 +13,7 @@ inline constexpr int SlotCount = 18;
 
 // "BG<n>" for the background set, "FG<n>" for the text set; empty for any other target or a
 // slot outside 1..SlotCount, and the functions below treat such a slot as having no section.
-std::string SlotSection(int target, int slot);
+std::string SlotSection(ColorTarget target, int slot);
 
 struct SlotValues
 {
@@ -27,12 +27,13 @@ struct SlotValues
 // The colour stored in the slot, each channel the whole integer as read, or `defaultValue`
 // where the key is absent. Only the colour keys are read, not the in-use mark: a deleted slot
 // whose colour keys were put back by hand still yields its colour.
-SlotValues ReadSlot(const std::string& iniPath, int target, int slot, int defaultValue);
+SlotValues ReadSlot(const std::string& iniPath, ColorTarget target, int slot, int defaultValue);
 
 // The colour the slot's button is painted with: each channel defaults to the button face's,
 // and only its low 8 bits are kept, so that a hand-edited 300 paints as 44 instead of spilling
 // into the next channel.
-SlotValues ReadSlotFace(const std::string& iniPath, int target, int slot, const Color& buttonFace);
+SlotValues ReadSlotFace(const std::string& iniPath, ColorTarget target, int slot,
+                        const Color& buttonFace);
 
 // Stores the colour in the first slot not marked in use, and returns that slot's number, or 0
 // with nothing written when all are in use. Only the in-use mark decides, so a slot marked in
@@ -40,10 +41,10 @@ SlotValues ReadSlotFace(const std::string& iniPath, int target, int slot, const 
 // one step under the settings lock, and the keys one replacement of the file, so neither a crash
 // nor a second copy of the program leaves a half-written or doubly taken slot. The result of the
 // write itself is not checked.
-int RegisterSlot(const std::string& iniPath, int target, int red, int green, int blue);
+int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int green, int blue);
 
 // Removes the slot's colour and marks it free, leaving the section behind. Nothing changes for
 // a slot outside 1..SlotCount, such as 0 before any slot was picked.
-void DeleteSlot(const std::string& iniPath, int target, int slot);
+void DeleteSlot(const std::string& iniPath, ColorTarget target, int slot);
 
 } // namespace tessuvo

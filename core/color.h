@@ -26,11 +26,12 @@ constexpr int ClampChannel(int value)
     return value < 0 ? 0 : (value > 255 ? 255 : value);
 }
 
-// Which colour of the pair a command works on.
-enum ColorTarget : int
+// Which colour of the pair a command works on. The values are those the registered colours'
+// section names are numbered by.
+enum class ColorTarget : int
 {
-    TargetBackground = 1,
-    TargetText = 2,
+    Background = 1,
+    Text = 2,
 };
 
 } // namespace tessuvo

@@ -2,38 +2,29 @@
 
 namespace tessuvo {
 
-void Eyedropper::Start(int target)
+void Eyedropper::Start(ColorTarget target)
 {
-    m_picking = 1;
+    m_picking = true;
     m_pickTarget = target;
     m_screen.SetCapture();
 }
 
 std::optional<Eyedropper::Pick> Eyedropper::LeftButtonDown(double x, double y)
 {
-    if (m_picking != 1)
+    if (!m_picking)
         return std::nullopt;
     // Only the press counts: moving with the button held, or pressing again, picks nothing.
     const Pick pick{m_pickTarget, FromColorRef(m_screen.GetPixel(x, y))};
-    m_pickTarget = 0;
+    m_pickTarget.reset();
     return pick;
 }
 
-bool Eyedropper::LeftButtonUp()
+bool Eyedropper::End()
 {
-    if (m_picking != 1)
+    if (!m_picking)
         return false;
     m_screen.ReleaseCapture();
-    m_picking = 0;
-    return true;
-}
-
-bool Eyedropper::RightButtonDown()
-{
-    if (m_picking != 1)
-        return false;
-    m_screen.ReleaseCapture();
-    m_picking = 0;
+    m_picking = false;
     return true;
 }
 

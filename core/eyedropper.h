@@ -29,39 +29,42 @@ constexpr Color FromColorRef(std::uint32_t value)
             static_cast<int>((value >> 16) & 0xFF)};
 }
 
-// Takes the colour of a screen pixel into a colour of its window. Idle (m_picking 0) until
-// started; armed (m_picking 1, m_pickTarget 1 or 2) until the left button goes down; taken
-// (m_picking 1, m_pickTarget 0) until the left button comes up. A right press ends picking
-// without a refresh. Losing the capture to another program leaves m_picking at 1, so the next
-// press that reaches the window still picks.
+// Takes the colour of a screen pixel into a colour of its window. Idle until started; armed for
+// a target until the left button goes down; taken (picking, but with no target) until the left
+// button comes up. A right press ends picking without a refresh. Losing the capture to another
+// program leaves it picking, so the next press that reaches the window still picks.
 class Eyedropper final
 {
 public:
     explicit Eyedropper(PickScreen& screen) : m_screen(screen) {}
 
-    // What a left press read: the colour, and the target it goes to (0 once taken).
+    // What a left press read: the colour, and the target it goes to (none once taken).
     struct Pick
     {
-        int target;
+        std::optional<ColorTarget> target;
         Color color;
     };
 
     // From any state to armed for `target`; a second start retargets.
-    void Start(int target);
+    void Start(ColorTarget target);
     // While picking, reads the pixel at the global point and clears the target.
     std::optional<Pick> LeftButtonDown(double x, double y);
-    // True when picking ended here and the window is to refresh its colours.
-    bool LeftButtonUp();
-    // True when picking was cancelled here.
-    bool RightButtonDown();
+    // Ends picking, as the left button's release and the right button's press both do; true
+    // when it was picking. After a release the window refreshes its colours, after a right
+    // press it does not.
+    bool End();
 
-    bool Picking() const { return m_picking == 1; }
-    int PickTarget() const { return m_pickTarget; }
+    bool Picking() const { return m_picking; }
+    // The target the next press goes to; none while idle or once a press has taken the pixel.
+    std::optional<ColorTarget> PickTarget() const
+    {
+        return m_picking ? m_pickTarget : std::nullopt;
+    }
 
 private:
     PickScreen& m_screen;
-    int m_picking = 0;
-    int m_pickTarget = 0;
+    bool m_picking = false;
+    std::optional<ColorTarget> m_pickTarget;
 };
 
 } // namespace tessuvo

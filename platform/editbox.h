@@ -25,7 +25,6 @@ public:
 
     // Typing limit in code-page bytes; line breaks do not count, so Enter always commits.
     void SetLimitText(std::size_t bytes) { m_limit = bytes; }
-    std::size_t LimitText() const { return m_limit; }
 
     // Selects characters start..end (end −1: to the end of the text).
     void SetSel(int start, int end);

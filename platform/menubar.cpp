@@ -47,11 +47,4 @@ int MenuBar::CheckMenuItem(int id, unsigned flags)
     ShowMark(action, checked);
     return previous ? static_cast<int>(MF_CHECKED) : static_cast<int>(MF_UNCHECKED);
 }
-
-bool MenuBar::IsChecked(int id) const
-{
-    const QAction* action = Command(id);
-    return action && action->property(CheckedProperty).toBool();
-}
-
 } // namespace tessuvo

@@ -25,7 +25,6 @@ public:
     // Sets (MF_CHECKED) or clears the check mark of a command; returns the previous state,
     // or −1 for an unknown id. Marks change only this way, never by choosing the item.
     int CheckMenuItem(int id, unsigned flags);
-    bool IsChecked(int id) const;
 
 private:
     void AddItems(QMenu* menu, std::span<const res::MenuItem> items);

@@ -70,7 +70,7 @@ void SetPickScreenFactory(PickScreenFactory factory)
     Factory() = std::move(factory);
 }
 
-void StartEyedropper(QWidget* window, Eyedropper& eyedropper, int target,
+void StartEyedropper(QWidget* window, Eyedropper& eyedropper, ColorTarget target,
                      std::function<void(const Color&)> taken)
 {
     if (!PortalForced() && (Factory() || ScreenReadable()))

@@ -24,7 +24,7 @@ void SetPickScreenFactory(PickScreenFactory factory);
 // Starts `eyedropper` for `target` the way this session allows: on the screen itself where its
 // pixels can be read, else through the desktop portal's colour picker, whose colour goes to
 // `taken` as a completed pick. TESSUVO_EYEDROPPER=portal takes the portal's way anywhere.
-void StartEyedropper(QWidget* window, Eyedropper& eyedropper, int target,
+void StartEyedropper(QWidget* window, Eyedropper& eyedropper, ColorTarget target,
                      std::function<void(const Color&)> taken);
 
 // The device pixel under a global point as a packed colour value; all bits set outside every

@@ -208,14 +208,14 @@ void TemplateDialog::InitDialogOnce()
 
 int TemplateDialog::DoModal()
 {
-    InitDialogOnce();
     return exec() == QDialog::Accepted ? res::IDOK : res::IDCANCEL;
 }
 
-void TemplateDialog::Create()
+void TemplateDialog::setVisible(bool visible)
 {
-    InitDialogOnce();
-    show();
+    if (visible)
+        InitDialogOnce();
+    QDialog::setVisible(visible);
 }
 
 void TemplateDialog::EndDialog(int result)

@@ -21,9 +21,9 @@ public:
 
     // Runs the dialog modally; IDOK or IDCANCEL.
     int DoModal();
-    // Shows the dialog without a modal loop of its own.
-    void Create();
     void EndDialog(int result);
+    // The dialog is initialised just before it first appears, however it is shown.
+    void setVisible(bool visible) override;
 
     QWidget* GetDlgItem(int id) const;
     template <class T> T* Control(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }

@@ -19,13 +19,6 @@ void SetTopMost(QWidget* window, bool topMost)
     window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
 }
 
-bool IsTopMost(const QWidget* window)
-{
-    if (const QWindow* handle = window->windowHandle())
-        return handle->flags().testFlag(Qt::WindowStaysOnTopHint);
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
 void CentreOnDesktop(QWidget* window)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

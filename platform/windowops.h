@@ -8,7 +8,6 @@ namespace tessuvo {
 // Moves a top-level window into (or out of) the always-on-top band without moving or
 // resizing it, and shows it.
 void SetTopMost(QWidget* window, bool topMost);
-bool IsTopMost(const QWidget* window);
 
 // Centres the window on the primary screen's work area.
 void CentreOnDesktop(QWidget* window);

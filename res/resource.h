@@ -44,9 +44,14 @@ inline constexpr int IDC_BG_TAG = 1015;
 inline constexpr int IDC_FG_COPY = 1016;
 inline constexpr int IDC_FG_TAG = 1018;
 
-// Sample colour dialog: the 18 sample buttons' ids stand in the palette table
+// Sample colour dialog: the 18 sample buttons in grid order, row by row from the top left (the
+// ids do not follow the grid)
+inline constexpr int IDC_SAMPLES[] = {1000, 1019, 1002, 1004, 1008, 1005, 1016, 1017, 1020,
+                                      1003, 1007, 1006, 1018, 1001, 1014, 1009, 1013, 1015};
 
-// Registered colours dialog; the 18 slot buttons' ids stand in the slot table
+// Registered colours dialog: slots 1 to 18, row by row from the top left
+inline constexpr int IDC_REG_SLOTS[] = {1000, 1016, 1017, 1019, 1006, 1007, 1001, 1002, 1003,
+                                        1004, 1005, 1008, 1014, 1018, 1020, 1015, 1028, 1029};
 inline constexpr int IDC_REG_SWATCH = 1009;
 inline constexpr int IDC_REG_REGISTER = 1013;
 inline constexpr int IDC_REG_DELETE = 1030;

@@ -69,10 +69,9 @@ std::string DecodePreviewText(std::string_view value, bool escaped)
 
 std::string ReadPreviewText(const std::string& path)
 {
-    const bool escaped = GetPrivateProfileIntA(keys::Preview, keys::PreviewEscaped, 0, path) == 1;
+    const bool escaped = keys::Read(keys::PreviewEscaped, path) == 1;
     const std::string value =
-        GetPrivateProfileStringA(keys::Preview, keys::PreviewString, keys::DefaultPreviewText,
-                                 escaped ? EscapedBuffer : PlainBuffer, path);
+        keys::Read(keys::PreviewString, escaped ? EscapedBuffer : PlainBuffer, path);
     return DecodePreviewText(value, escaped);
 }
 
@@ -82,11 +81,11 @@ bool WritePreviewText(std::string_view text, const std::string& path)
     // Quoted where needed, so that spaces at the ends of the text survive a restart.
     const std::string value = ProfileQuoted(stored.value);
     const ProfileWrite writes[] = {
-        {keys::PreviewString, value},
-        {keys::PreviewEscaped,
+        {keys::PreviewString.key, value},
+        {keys::PreviewEscaped.key,
          stored.escaped ? std::optional<std::string_view>("1") : std::nullopt},
     };
-    return WritePrivateProfileKeys(keys::Preview, writes, path);
+    return WritePrivateProfileKeys(keys::PreviewString.section, writes, path);
 }
 
 } // namespace tessuvo

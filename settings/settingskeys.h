@@ -1,31 +1,64 @@
 #pragma once
 
 #include "core/modes.h"
+#include "profile.h"
 
-// Sections, keys and defaults of the settings file.
+#include <string>
+
+// The settings file's keys: each setting once, with its section and the value a missing key
+// means, read and written through the accessors below.
 namespace tessuvo::keys {
 
-inline constexpr const char* Flags = "FLG";
-inline constexpr const char* TopMost = "TOPMOST";
-inline constexpr const char* Notation = "RGB";
-inline constexpr const char* PreviewMode = "PREVIEW";
-inline constexpr const char* UseFont = "USEFONT";
+// An integer setting.
+struct IntKey
+{
+    const char* section;
+    const char* key;
+    int fallback; // what a missing key means
+};
 
-inline constexpr const char* Position = "POSITION";
-inline constexpr const char* X = "X";
-inline constexpr const char* Y = "Y";
+// A text setting.
+struct TextKey
+{
+    const char* section;
+    const char* key;
+    const char* fallback;
+};
 
-inline constexpr const char* Preview = "PREVIEW";
-inline constexpr const char* PreviewString = "STRING";
+inline constexpr IntKey TopMost{"FLG", "TOPMOST", 0};
+inline constexpr IntKey Notation{"FLG", "RGB", DefaultNotation};
+inline constexpr IntKey PreviewMode{"FLG", "PREVIEW", DefaultPreviewMode};
+inline constexpr IntKey UseFont{"FLG", "USEFONT", 0};
+
+// -1 places the window in the middle of the desktop.
+inline constexpr IntKey PositionX{"POSITION", "X", -1};
+inline constexpr IntKey PositionY{"POSITION", "Y", -1};
+
+inline constexpr TextKey PreviewString{"PREVIEW", "STRING", "[TESSUVO]"};
 // Present, as 1, only when STRING holds a text with its line breaks escaped.
-inline constexpr const char* PreviewEscaped = "ESCAPED";
-
-inline constexpr int DefaultTopMost = 0;
-inline constexpr int DefaultNotation = tessuvo::DefaultNotation;
-inline constexpr int DefaultPreviewMode = tessuvo::DefaultPreviewMode;
-inline constexpr int DefaultUseFont = 0;
-inline constexpr int NoPosition = -1;
-inline constexpr const char* DefaultPreviewText = "[TESSUVO]";
+inline constexpr IntKey PreviewEscaped{"PREVIEW", "ESCAPED", 0};
 inline constexpr int PreviewTextBuffer = 1024;
+
+inline int Read(const IntKey& setting, const std::string& path)
+{
+    return GetPrivateProfileIntA(setting.section, setting.key, setting.fallback, path);
+}
+
+inline std::string Read(const TextKey& setting, std::size_t bufferSize, const std::string& path)
+{
+    return GetPrivateProfileStringA(setting.section, setting.key, setting.fallback, bufferSize,
+                                    path);
+}
+
+inline bool Write(const IntKey& setting, int value, const std::string& path)
+{
+    return WritePrivateProfileStringA(setting.section, setting.key, std::to_string(value), path);
+}
+
+// One key of a write of several, which `text` must outlive.
+inline ProfileEntry Entry(const IntKey& setting, const std::string& text)
+{
+    return {setting.section, setting.key, text};
+}
 
 } // namespace tessuvo::keys

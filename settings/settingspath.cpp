@@ -103,7 +103,14 @@ std::string SettingsPath(const std::string& exeDir)
         facts.settingsFileWritable =
             !facts.settingsFileExists || !facts.fallbackExists || ProfileFileWritable(beside);
     }
-    const std::string path = ChooseSettingsPath(facts);
+    return ChooseSettingsPath(facts);
+}
+
+std::string PrepareSettingsFile(const std::string& exeDir)
+{
+    const std::string path = SettingsPath(exeDir);
+    const std::string beside = exeDir + SettingsFileName;
+    const std::string xdg = XdgSettingsPath(std::getenv("XDG_CONFIG_HOME"), HomeDirectory());
     if (path == beside && !xdg.empty())
         SetProfileFallback(beside, xdg);
     RemoveStaleProfileTemporaries(path);

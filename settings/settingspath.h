@@ -22,9 +22,13 @@ bool IsInstalledCopy(const std::string& exeDir);
 // when root, who can write /usr/bin, runs it. Any other copy keeps it beside the executable; under
 // $XDG_CONFIG_HOME/tessuvo/ instead when that folder cannot be written and holds no settings file
 // yet, so that the settings are not silently lost, and when the settings file cannot be written
-// (read-only, unreadable, not a file), from the first write that failed on. Also clears away
-// what writes killed half-way left behind.
+// (read-only, unreadable, not a file), from the first write that failed on.
 std::string SettingsPath(const std::string& exeDir);
+
+// The start-up step: chooses the settings file as above, arranges for a failed write beside the
+// executable to move the settings to $XDG_CONFIG_HOME, and clears away what writes killed
+// half-way left behind. Returns the path that every window then uses.
+std::string PrepareSettingsFile(const std::string& exeDir);
 
 // What the choice of the settings file depends on.
 struct SettingsPathFacts

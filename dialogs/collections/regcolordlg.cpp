@@ -2,26 +2,26 @@
 
 #include "platform/colorbutton.h"
 #include "platform/messagebox.h"
-#include "collections/regslots.h"
 #include "res/resource.h"
-#include "settings/settingspath.h"
 
 #include <QPushButton>
+#include <utility>
 
 namespace tessuvo {
 
 namespace {
 
-// Control ids of slots 1 to 18, row by row from the top left.
-constexpr int SlotIds[SlotCount] = {1000, 1016, 1017, 1019, 1006, 1007, 1001, 1002, 1003,
-                                    1004, 1005, 1008, 1014, 1018, 1020, 1015, 1028, 1029};
+static_assert(std::size(res::IDC_REG_SLOTS) == SlotCount);
 
 constexpr const char* SetFullMessage =
     "登録する場所がありません。どれか色を削除してから登録して下さい。";
 
 } // namespace
 
-CRegColorDlg::CRegColorDlg(QWidget* parent) : TemplateDialog(res::IDD_REGCOLOR, parent)
+CRegColorDlg::CRegColorDlg(std::string iniPath, ColorTarget target, const Color& offered,
+                           QWidget* parent)
+    : TemplateDialog(res::IDD_REGCOLOR, parent), m_iniPath(std::move(iniPath)), m_target(target),
+      m_offered(offered)
 {
     DoDataExchange();
     connect(Control<QPushButton>(res::IDC_REG_REGISTER), &QPushButton::clicked, this,
@@ -39,25 +39,18 @@ CRegColorDlg::CRegColorDlg(QWidget* parent) : TemplateDialog(res::IDD_REGCOLOR, 
 void CRegColorDlg::DoDataExchange()
 {
     for (std::size_t i = 0; i < m_btnSlot.size(); ++i)
-        m_btnSlot[i] = Control<ColorButton>(SlotIds[i]);
+        m_btnSlot[i] = Control<ColorButton>(res::IDC_REG_SLOTS[i]);
     m_btnSwatch = Control<ColorButton>(res::IDC_REG_SWATCH);
-}
-
-void CRegColorDlg::OnInitDialog()
-{
-    m_iniPath = SettingsPath(ExecutableDirectory());
 }
 
 QColor CRegColorDlg::ColorButtonFace(int id) const
 {
-    if (m_target != TargetBackground && m_target != TargetText)
-        return {};
     if (id == res::IDC_REG_SWATCH)
-        return QColor(m_regRed & 0xFF, m_regGreen & 0xFF, m_regBlue & 0xFF);
+        return QColor(m_offered.red & 0xFF, m_offered.green & 0xFF, m_offered.blue & 0xFF);
     // Read from the file at every paint, so that what a second running copy registers shows.
     const QColor face = palette().color(QPalette::Button);
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        if (SlotIds[slot - 1] == id) {
+        if (res::IDC_REG_SLOTS[slot - 1] == id) {
             const SlotValues v =
                 ReadSlotFace(m_iniPath, m_target, slot, {face.red(), face.green(), face.blue()});
             return QColor(v.red, v.green, v.blue);
@@ -68,7 +61,7 @@ QColor CRegColorDlg::ColorButtonFace(int id) const
 
 void CRegColorDlg::OnRegister()
 {
-    if (RegisterSlot(m_iniPath, m_target, m_regRed, m_regGreen, m_regBlue) == 0)
+    if (RegisterSlot(m_iniPath, m_target, m_offered.red, m_offered.green, m_offered.blue) == 0)
         AfxMessageBox(SetFullMessage, MB_ICONEXCLAMATION);
     RedrawAll();
 }
@@ -77,16 +70,18 @@ void CRegColorDlg::OnDelete()
 {
     DeleteSlot(m_iniPath, m_target, m_selSlot);
     RedrawAll();
-    m_selRed = -1;
+    m_selected.reset();
 }
 
 void CRegColorDlg::OnSlotClicked(int slot)
 {
     m_selSlot = slot;
     const SlotValues v = ReadSlot(m_iniPath, m_target, slot, -1);
-    m_selRed = v.red;
-    m_selGreen = v.green;
-    m_selBlue = v.blue;
+    // A slot without its colour keys hands back nothing, as a red of -1 always has.
+    if (v.red < 0)
+        m_selected.reset();
+    else
+        m_selected = Color{v.red, v.green, v.blue};
 }
 
 void CRegColorDlg::OnSlotDoubleClicked(int slot)

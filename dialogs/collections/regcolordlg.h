@@ -1,8 +1,11 @@
 #pragma once
 
+#include "collections/regslots.h"
+#include "core/color.h"
 #include "platform/templatedialog.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tessuvo {
@@ -16,20 +19,14 @@ class CRegColorDlg final : public TemplateDialog
     Q_OBJECT
 
 public:
-    explicit CRegColorDlg(QWidget* parent = nullptr);
+    // `offered` is the colour offered for registration, `target` the set it goes into.
+    CRegColorDlg(std::string iniPath, ColorTarget target, const Color& offered, QWidget* parent);
 
-    // Set by the caller: the colour offered for registration and the set it goes into.
-    int m_regRed = 0;
-    int m_regGreen = 0;
-    int m_regBlue = 0;
-    int m_target = 0;
-    // The chosen colour after IDOK; m_selRed is -1 when nothing was chosen.
-    int m_selRed = -1;
-    int m_selGreen = 0;
-    int m_selBlue = 0;
+    // The chosen colour after IDOK, each channel the whole value the file holds; none when
+    // nothing was chosen.
+    std::optional<Color> Chosen() const { return m_selected; }
 
 protected:
-    void OnInitDialog() override;
     QColor ColorButtonFace(int id) const override;
 
 private:
@@ -40,10 +37,13 @@ private:
     void OnSlotDoubleClicked(int slot);
     void RedrawAll();
 
-    std::array<ColorButton*, 18> m_btnSlot{}; // slot 1 first
+    std::array<ColorButton*, SlotCount> m_btnSlot{}; // slot 1 first
     ColorButton* m_btnSwatch = nullptr;
+    const std::string m_iniPath;
+    const ColorTarget m_target;
+    const Color m_offered;
     int m_selSlot = 0; // 0 until a slot is clicked
-    std::string m_iniPath;
+    std::optional<Color> m_selected;
 };
 
 } // namespace tessuvo

@@ -2,48 +2,40 @@
 
 #include "platform/colorbutton.h"
 #include "res/resource.h"
-#include "collections/samplepalette.h"
 
 namespace tessuvo {
+
+static_assert(std::size(res::IDC_SAMPLES) == SampleCount);
 
 CSampleColorDlg::CSampleColorDlg(QWidget* parent) : TemplateDialog(res::IDD_SAMPLECOLOR, parent)
 {
     DoDataExchange();
-    for (std::size_t i = 0; i < m_btnSample.size(); ++i) {
-        const Color c = SamplePalette[i].color;
-        m_brSample[i] = QColor(c.red, c.green, c.blue);
-        connect(m_btnSample[i], &ColorButton::clicked, this,
-                [this, c] { SetChosen(c.red, c.green, c.blue); });
+    for (std::size_t i = 0; i < SampleCount; ++i) {
+        const Color c = SamplePalette[i];
+        connect(m_btnSample[i], &ColorButton::clicked, this, [this, c] { m_selected = c; });
         connect(m_btnSample[i], &ColorButton::doubleClicked, this,
-                [this, c] { ChooseAndClose(c.red, c.green, c.blue); });
+                [this, c] { ChooseAndClose(c); });
     }
 }
 
 void CSampleColorDlg::DoDataExchange()
 {
-    for (std::size_t i = 0; i < m_btnSample.size(); ++i)
-        m_btnSample[i] = Control<ColorButton>(SamplePalette[i].id);
+    for (std::size_t i = 0; i < SampleCount; ++i)
+        m_btnSample[i] = Control<ColorButton>(res::IDC_SAMPLES[i]);
 }
 
 QColor CSampleColorDlg::ColorButtonFace(int id) const
 {
-    for (std::size_t i = 0; i < m_btnSample.size(); ++i) {
-        if (SamplePalette[i].id == id)
-            return m_brSample[i];
+    for (std::size_t i = 0; i < SampleCount; ++i) {
+        if (res::IDC_SAMPLES[i] == id)
+            return QColor(SamplePalette[i].red, SamplePalette[i].green, SamplePalette[i].blue);
     }
     return {};
 }
 
-void CSampleColorDlg::SetChosen(int red, int green, int blue)
+void CSampleColorDlg::ChooseAndClose(const Color& color)
 {
-    m_selRed = red;
-    m_selGreen = green;
-    m_selBlue = blue;
-}
-
-void CSampleColorDlg::ChooseAndClose(int red, int green, int blue)
-{
-    SetChosen(red, green, blue);
+    m_selected = color;
     EndDialog(res::IDOK);
 }
 

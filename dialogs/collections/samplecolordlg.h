@@ -1,8 +1,11 @@
 #pragma once
 
+#include "collections/samplepalette.h"
+#include "core/color.h"
 #include "platform/templatedialog.h"
 
 #include <array>
+#include <optional>
 
 namespace tessuvo {
 
@@ -14,23 +17,20 @@ class CSampleColorDlg final : public TemplateDialog
     Q_OBJECT
 
 public:
-    explicit CSampleColorDlg(QWidget* parent = nullptr);
+    explicit CSampleColorDlg(QWidget* parent);
 
-    // The chosen colour after IDOK; m_selRed is -1 when nothing was chosen.
-    int m_selRed = -1;
-    int m_selGreen = 0;
-    int m_selBlue = 0;
+    // The chosen colour after IDOK; none when nothing was chosen.
+    std::optional<Color> Chosen() const { return m_selected; }
 
 protected:
     QColor ColorButtonFace(int id) const override;
 
 private:
     void DoDataExchange();
-    void SetChosen(int red, int green, int blue);
-    void ChooseAndClose(int red, int green, int blue);
+    void ChooseAndClose(const Color& color);
 
-    std::array<ColorButton*, 18> m_btnSample{};
-    std::array<QColor, 18> m_brSample;
+    std::array<ColorButton*, SampleCount> m_btnSample{};
+    std::optional<Color> m_selected;
 };
 
 } // namespace tessuvo

@@ -1,10 +1,9 @@
 #include "gradationdlg.h"
 
-#include "dialogs/collections/regcolordlg.h"
-#include "dialogs/collections/samplecolordlg.h"
 #include "core/colortext.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
+#include "dialogs/collections/choosecolor.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/icons.h"
@@ -15,7 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cstdio>
 #include <utility>
 
 namespace tessuvo {
@@ -26,8 +24,8 @@ namespace {
 
 constexpr std::size_t TextLimit = 30; // code-page bytes
 // The colours the bars edit, numbered as the registered colours' sets that they go into.
-constexpr int EditPreviewBg = TargetBackground;
-constexpr int EditMiddle = TargetText;
+constexpr ColorTarget EditPreviewBg = ColorTarget::Background;
+constexpr ColorTarget EditMiddle = ColorTarget::Text;
 constexpr const char* DefaultText = "[TESSUVO]てっすぼ";
 constexpr int PreviewFontHeight = 19;
 constexpr int PreviewFontWeight = 500;
@@ -59,7 +57,8 @@ const char* ButtonToolTip(int id)
 
 } // namespace
 
-CGradationTagDlg::CGradationTagDlg(QWidget* parent) : PickingDialog(IDD_GRADATION, parent)
+CGradationTagDlg::CGradationTagDlg(std::string iniPath, QWidget* parent)
+    : PickingDialog(IDD_GRADATION, parent), m_iniPath(std::move(iniPath))
 {
     DoDataExchange();
     m_editColor->setFont(CompactDialogFont());
@@ -213,23 +212,14 @@ void CGradationTagDlg::OnCopyTags()
 // The palette and the registered colours are owned by this dialog, so that they open over it.
 void CGradationTagDlg::OnSamplePalette()
 {
-    CSampleColorDlg dlg(this);
-    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
-        return;
-    SetEditedColor({dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
+    if (const auto color = ChooseSampleColor(this))
+        SetEditedColor(*color);
 }
 
 void CGradationTagDlg::OnRegisteredColors()
 {
-    CRegColorDlg dlg(this);
-    const Color offered = m_bars.Get();
-    dlg.m_regRed = offered.red;
-    dlg.m_regGreen = offered.green;
-    dlg.m_regBlue = offered.blue;
-    dlg.m_target = m_editTarget;
-    if (dlg.DoModal() != IDOK || dlg.m_selRed < 0)
-        return;
-    SetEditedColor({dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue});
+    if (const auto color = ChooseRegisteredColor(this, m_iniPath, m_editTarget, m_bars.Get()))
+        SetEditedColor(*color);
 }
 
 void CGradationTagDlg::OnStartPick()
@@ -249,13 +239,13 @@ void CGradationTagDlg::OnLButtonDown(QPointF global)
 
 void CGradationTagDlg::OnLButtonUp()
 {
-    if (m_eyedropper.LeftButtonUp())
+    if (m_eyedropper.End())
         Regenerate();
 }
 
 void CGradationTagDlg::OnRButtonDown()
 {
-    if (m_eyedropper.RightButtonDown())
+    if (m_eyedropper.End())
         SwallowNextContextMenu();
 }
 
@@ -265,10 +255,7 @@ std::optional<std::string> CGradationTagDlg::ToolTipText(int id, QPoint) const
         return text;
     if (id != IDC_GRAD_COLOR)
         return std::nullopt;
-    const Color c = m_bars.Get();
-    char text[40];
-    std::snprintf(text, sizeof text, "%d,%d,%d", c.red, c.green, c.blue);
-    return text;
+    return FormatColor(NotationDecimal, m_bars.Get());
 }
 
 } // namespace tessuvo

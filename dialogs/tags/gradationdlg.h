@@ -24,7 +24,7 @@ class CGradationTagDlg final : public PickingDialog
     Q_OBJECT
 
 public:
-    explicit CGradationTagDlg(QWidget* parent = nullptr);
+    CGradationTagDlg(std::string iniPath, QWidget* parent);
 
     // Builds the tags from the text and the colours and repaints the preview.
     void Regenerate();
@@ -69,10 +69,11 @@ private:
     ColorBars m_bars;
     std::string m_text;
     const QRect m_rcPreview{QPoint(10, 3), QPoint(239, 26)};
-    int m_editTarget = TargetBackground;
+    ColorTarget m_editTarget = ColorTarget::Background;
     Color m_previewBg{255, 255, 255};
     std::string m_tags;
     std::vector<GradationPiece> m_pieces;
+    std::string m_iniPath;
 };
 
 } // namespace tessuvo

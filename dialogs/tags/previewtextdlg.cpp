@@ -3,11 +3,10 @@
 #include "core/entercommit.h"
 #include "platform/editbox.h"
 #include "res/resource.h"
-#include "settings/profile.h"
 #include "settings/settingskeys.h"
-#include "settings/settingspath.h"
 
 #include <QCheckBox>
+#include <utility>
 
 namespace tessuvo {
 
@@ -15,7 +14,8 @@ namespace {
 constexpr std::size_t PreviewTextLimit = 1024;
 } // namespace
 
-CPreviewTextDlg::CPreviewTextDlg(QWidget* parent) : TemplateDialog(res::IDD_PREVIEWTEXT, parent)
+CPreviewTextDlg::CPreviewTextDlg(std::string iniPath, QWidget* parent)
+    : TemplateDialog(res::IDD_PREVIEWTEXT, parent), m_iniPath(std::move(iniPath))
 {
     DoDataExchange();
     connect(m_editPreview, &EditBox::changed, this, &CPreviewTextDlg::OnChangePreviewEdit);
@@ -40,12 +40,10 @@ void CPreviewTextDlg::UpdateData(bool saveAndValidate)
 
 void CPreviewTextDlg::OnInitDialog()
 {
-    m_iniPath = SettingsPath(ExecutableDirectory());
     m_text = m_previewText;
     UpdateData(false);
     // Any value but 0, only from a hand-edited file, shows checked; OK then writes "1".
-    m_chkUseFont->setChecked(
-        GetPrivateProfileIntA(keys::Flags, keys::UseFont, keys::DefaultUseFont, m_iniPath) != 0);
+    m_chkUseFont->setChecked(keys::Read(keys::UseFont, m_iniPath) != 0);
 }
 
 void CPreviewTextDlg::OnChangePreviewEdit()
@@ -58,8 +56,7 @@ void CPreviewTextDlg::OnOK()
 {
     UpdateData(true);
     m_previewText = m_text;
-    WritePrivateProfileStringA(keys::Flags, keys::UseFont, m_chkUseFont->isChecked() ? "1" : "0",
-                               m_iniPath);
+    keys::Write(keys::UseFont, m_chkUseFont->isChecked() ? 1 : 0, m_iniPath);
     EndDialog(res::IDOK);
 }
 

@@ -17,7 +17,7 @@ class CPreviewTextDlg final : public TemplateDialog
     Q_OBJECT
 
 public:
-    explicit CPreviewTextDlg(QWidget* parent = nullptr);
+    CPreviewTextDlg(std::string iniPath, QWidget* parent);
 
     // Set by the caller before the dialog runs; the edited text after IDOK.
     std::string m_previewText;

@@ -29,10 +29,11 @@ protected:
         for (int n = 0;; ++n) {
             switch (random() % 3) {
             case 0:
-                RegisterSlot(path, TargetBackground, n & 0xFF, n & 0xFF, n & 0xFF);
+                RegisterSlot(path, ColorTarget::Background, n & 0xFF, n & 0xFF, n & 0xFF);
                 break;
             case 1:
-                DeleteSlot(path, TargetBackground, static_cast<int>(random() % SlotCount) + 1);
+                DeleteSlot(path, ColorTarget::Background,
+                           static_cast<int>(random() % SlotCount) + 1);
                 break;
             default: {
                 const std::string v = std::to_string(n);
@@ -55,9 +56,9 @@ protected:
              {std::pair{"FLG", "RGB"}, {"FLG", "PREVIEW"}, {"POSITION", "X"}, {"POSITION", "Y"}})
             EXPECT_EQ(GetPrivateProfileIntA(section, key, -1, m_path), v) << key;
         for (int slot = 1; slot <= SlotCount; ++slot) {
-            const SlotValues c = ReadSlot(m_path, TargetBackground, slot, -1);
-            const int item =
-                GetPrivateProfileIntA(SlotSection(TargetBackground, slot), "ITEM", -1, m_path);
+            const SlotValues c = ReadSlot(m_path, ColorTarget::Background, slot, -1);
+            const int item = GetPrivateProfileIntA(SlotSection(ColorTarget::Background, slot),
+                                                   "ITEM", -1, m_path);
             if (item == 1) {
                 EXPECT_TRUE(c.red >= 0 && c.red == c.green && c.green == c.blue) << slot;
             } else {
@@ -102,7 +103,7 @@ TEST_F(CrashSafety, TwoCopiesRegisteringAtOnceKeepEveryRegistration)
         ASSERT_GE(copies[copy], 0);
         if (copies[copy] == 0) {
             for (int i = 0; i < 9; ++i) {
-                RegisterSlot(m_path, TargetText, copy, i, 0);
+                RegisterSlot(m_path, ColorTarget::Text, copy, i, 0);
                 const std::string v = std::to_string(copy);
                 const ProfileEntry close[] = {{"FLG", "RGB", v}, {"POSITION", "X", v}};
                 WritePrivateProfileEntries(close, m_path);
@@ -114,13 +115,13 @@ TEST_F(CrashSafety, TwoCopiesRegisteringAtOnceKeepEveryRegistration)
         ::waitpid(copy, nullptr, 0);
     std::set<std::pair<int, int>> registered;
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        const SlotValues c = ReadSlot(m_path, TargetText, slot, -1);
+        const SlotValues c = ReadSlot(m_path, ColorTarget::Text, slot, -1);
         registered.insert({c.red, c.green});
     }
     EXPECT_EQ(registered.size(), 18u);
     EXPECT_EQ(registered.begin()->first, 0);
     EXPECT_EQ(registered.rbegin()->first, 1);
-    EXPECT_EQ(RegisterSlot(m_path, TargetText, 9, 9, 9), 0);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Text, 9, 9, 9), 0);
     const int rgb = GetPrivateProfileIntA("FLG", "RGB", -1, m_path);
     EXPECT_EQ(GetPrivateProfileIntA("POSITION", "X", -1, m_path), rgb);
 }

@@ -21,10 +21,13 @@ enum class Step
     CaptureLost,
 };
 
+constexpr std::optional<ColorTarget> None;
+constexpr ColorTarget Bg = ColorTarget::Background, Fg = ColorTarget::Text;
+
 struct Outcome
 {
-    int picking;
-    int target;
+    bool picking;
+    std::optional<ColorTarget> target;
     bool captured;
 };
 
@@ -42,17 +45,16 @@ bool RunStep(Eyedropper& eyedropper, FakePickScreen& screen, Step step)
 {
     switch (step) {
     case Step::StartBg:
-        eyedropper.Start(TargetBackground);
+        eyedropper.Start(ColorTarget::Background);
         return false;
     case Step::StartFg:
-        eyedropper.Start(TargetText);
+        eyedropper.Start(ColorTarget::Text);
         return false;
     case Step::LeftDown:
         return eyedropper.LeftButtonDown(10, 20).has_value();
     case Step::LeftUp:
-        return eyedropper.LeftButtonUp();
     case Step::RightDown:
-        return eyedropper.RightButtonDown();
+        return eyedropper.End();
     case Step::CaptureLost:
         screen.captured = false;
         return false;
@@ -65,28 +67,28 @@ const std::vector<Step> Armed{Step::StartBg};
 const std::vector<Step> Taken{Step::StartBg, Step::LeftDown};
 
 const Case Cases[] = {
-    {"start in idle arms", Idle, Step::StartFg, {1, 2, true}, false},
-    {"start in armed retargets", Armed, Step::StartFg, {1, 2, true}, false},
-    {"start in taken arms again", Taken, Step::StartFg, {1, 2, true}, false},
-    {"left down in idle does nothing", Idle, Step::LeftDown, {0, 0, false}, false},
-    {"left down in armed takes the pixel", Armed, Step::LeftDown, {1, 0, true}, true},
-    {"left down in taken reads again", Taken, Step::LeftDown, {1, 0, true}, true},
-    {"left up in idle does nothing", Idle, Step::LeftUp, {0, 0, false}, false},
-    {"left up in armed ends", Armed, Step::LeftUp, {0, 1, false}, true},
-    {"left up in taken ends", Taken, Step::LeftUp, {0, 0, false}, true},
-    {"right down in idle does nothing", Idle, Step::RightDown, {0, 0, false}, false},
-    {"right down in armed cancels, target kept", Armed, Step::RightDown, {0, 1, false}, true},
-    {"right down in taken ends", Taken, Step::RightDown, {0, 0, false}, true},
-    {"a lost capture leaves picking armed", Armed, Step::CaptureLost, {1, 1, false}, false},
+    {"start in idle arms", Idle, Step::StartFg, {true, Fg, true}, false},
+    {"start in armed retargets", Armed, Step::StartFg, {true, Fg, true}, false},
+    {"start in taken arms again", Taken, Step::StartFg, {true, Fg, true}, false},
+    {"left down in idle does nothing", Idle, Step::LeftDown, {false, None, false}, false},
+    {"left down in armed takes the pixel", Armed, Step::LeftDown, {true, None, true}, true},
+    {"left down in taken reads again", Taken, Step::LeftDown, {true, None, true}, true},
+    {"left up in idle does nothing", Idle, Step::LeftUp, {false, None, false}, false},
+    {"left up in armed ends", Armed, Step::LeftUp, {false, None, false}, true},
+    {"left up in taken ends", Taken, Step::LeftUp, {false, None, false}, true},
+    {"right down in idle does nothing", Idle, Step::RightDown, {false, None, false}, false},
+    {"right down in armed cancels", Armed, Step::RightDown, {false, None, false}, true},
+    {"right down in taken ends", Taken, Step::RightDown, {false, None, false}, true},
+    {"a lost capture leaves picking armed", Armed, Step::CaptureLost, {true, Bg, false}, false},
     {"after a lost capture a press still picks",
      {Step::StartBg, Step::CaptureLost},
      Step::LeftDown,
-     {1, 0, false},
+     {true, None, false},
      true},
     {"after a lost capture the release ends",
      {Step::StartBg, Step::CaptureLost, Step::LeftDown},
      Step::LeftUp,
-     {0, 0, false},
+     {false, None, false},
      true},
 };
 
@@ -102,7 +104,7 @@ TEST_P(EyedropperTransition, LeavesTheStateOfTheTable)
     for (const Step step : c.before)
         RunStep(eyedropper, screen, step);
     EXPECT_EQ(c.handled, RunStep(eyedropper, screen, c.step));
-    EXPECT_EQ(c.after.picking, eyedropper.Picking() ? 1 : 0);
+    EXPECT_EQ(c.after.picking, eyedropper.Picking());
     EXPECT_EQ(c.after.target, eyedropper.PickTarget());
     EXPECT_EQ(c.after.captured, screen.captured);
 }
@@ -120,16 +122,16 @@ TEST(Eyedropper, PressReadsThePixelAtThePressAndNamesTheTarget)
     FakePickScreen screen;
     screen.pixel = [](double x, double y) { return x == 300.5 && y == -4 ? 0x00563412u : 0u; };
     Eyedropper eyedropper(screen);
-    eyedropper.Start(TargetBackground);
-    eyedropper.Start(TargetText);
+    eyedropper.Start(ColorTarget::Background);
+    eyedropper.Start(ColorTarget::Text);
     const auto first = eyedropper.LeftButtonDown(300.5, -4);
     ASSERT_TRUE(first);
-    EXPECT_EQ(TargetText, first->target);
+    EXPECT_EQ(Fg, first->target);
     EXPECT_EQ((Color{0x12, 0x34, 0x56}), first->color);
     // A second press before the release reads again but goes to no target.
     const auto second = eyedropper.LeftButtonDown(0, 0);
     ASSERT_TRUE(second);
-    EXPECT_EQ(0, second->target);
+    EXPECT_EQ(None, second->target);
     EXPECT_EQ(2u, screen.reads.size());
 }
 
@@ -137,8 +139,8 @@ TEST(Eyedropper, CancelReadsNothing)
 {
     FakePickScreen screen;
     Eyedropper eyedropper(screen);
-    eyedropper.Start(TargetBackground);
-    EXPECT_TRUE(eyedropper.RightButtonDown());
+    eyedropper.Start(ColorTarget::Background);
+    EXPECT_TRUE(eyedropper.End());
     EXPECT_FALSE(eyedropper.LeftButtonDown(1, 1));
     EXPECT_TRUE(screen.reads.empty());
 }

@@ -58,30 +58,30 @@ protected:
     {
         SCOPED_TRACE(name);
         const std::string before = Contents();
-        for (const char* key : {keys::TopMost, keys::Notation, keys::PreviewMode})
-            GetPrivateProfileIntA(keys::Flags, key, 0, m_path);
-        GetPrivateProfileIntA(keys::Position, keys::X, -1, m_path);
-        GetPrivateProfileIntA(keys::Position, keys::Y, -1, m_path);
+        for (const keys::IntKey& key :
+             {keys::TopMost, keys::Notation, keys::PreviewMode, keys::PositionX, keys::PositionY})
+            keys::Read(key, m_path);
         ReadPreviewText(m_path);
         for (int slot = 1; slot <= SlotCount; ++slot)
-            ReadSlotFace(m_path, TargetBackground, slot, {1, 2, 3});
-        const int slot = RegisterSlot(m_path, TargetBackground, 10, 20, 30);
-        const ProfileEntry close[] = {{keys::Flags, keys::TopMost, "0"},
-                                      {keys::Flags, keys::Notation, "10"},
-                                      {keys::Flags, keys::PreviewMode, "1"},
-                                      {keys::Position, keys::X, "-40"},
-                                      {keys::Position, keys::Y, "20"}};
+            ReadSlotFace(m_path, ColorTarget::Background, slot, {1, 2, 3});
+        const int slot = RegisterSlot(m_path, ColorTarget::Background, 10, 20, 30);
+        const std::string zero = "0", ten = "10", one = "1", left = "-40", top = "20";
+        const ProfileEntry close[] = {
+            keys::Entry(keys::TopMost, zero), keys::Entry(keys::Notation, ten),
+            keys::Entry(keys::PreviewMode, one), keys::Entry(keys::PositionX, left),
+            keys::Entry(keys::PositionY, top)};
         const bool written = WritePrivateProfileEntries(close, m_path);
         WritePreviewText("見本 text", m_path);
         if (!written) {
             EXPECT_EQ(Contents(), before);
             return;
         }
-        EXPECT_EQ(GetPrivateProfileIntA(keys::Flags, keys::Notation, 0, m_path), 10);
-        EXPECT_EQ(GetPrivateProfileIntA(keys::Position, keys::X, 0, m_path), -40);
+        EXPECT_EQ(keys::Read(keys::Notation, m_path), 10);
+        EXPECT_EQ(keys::Read(keys::PositionX, m_path), -40);
         EXPECT_EQ(ReadPreviewText(m_path), "見本 text");
         if (slot != 0) {
-            EXPECT_EQ(ReadSlot(m_path, TargetBackground, slot, -1), (SlotValues{10, 20, 30}));
+            EXPECT_EQ(ReadSlot(m_path, ColorTarget::Background, slot, -1),
+                      (SlotValues{10, 20, 30}));
         }
         // Every line the program does not own is still there, in order.
         const auto after = Lines(Contents());
@@ -119,7 +119,7 @@ TEST_F(HostileFile, WhatOnlyATestCanMakeStartsAndClosesCleanly)
     fs::create_symlink(target, m_path);
     StartRegisterAndClose("symlink");
     EXPECT_TRUE(fs::is_symlink(m_path));
-    EXPECT_EQ(GetPrivateProfileIntA(keys::Flags, keys::Notation, 0, target), 10);
+    EXPECT_EQ(keys::Read(keys::Notation, target), 10);
 
     fs::remove(m_path);
     Put("; mine\n[FLG]\nRGB=16\n");

@@ -20,14 +20,17 @@ constexpr SlotValues FaceValues{7, 8, 9};
 class RegSlotsTest : public test::SettingsFileTest
 {
 protected:
-    SlotValues Choice(int target, int slot) const { return ReadSlot(m_path, target, slot, -1); }
+    SlotValues Choice(ColorTarget target, int slot) const
+    {
+        return ReadSlot(m_path, target, slot, -1);
+    }
 };
 
 TEST_F(RegSlotsTest, MissingFileIsAllFreeAndTheFirstRegisterCreatesSlotOne)
 {
     for (const auto& [target, expected] :
-         {std::pair{1, "[BG1]\nITEM=1\nred=10\ngreen=0\nblue=255\n"},
-          std::pair{2, "[FG1]\nITEM=1\nred=10\ngreen=0\nblue=255\n"}}) {
+         {std::pair{ColorTarget::Background, "[BG1]\nITEM=1\nred=10\ngreen=0\nblue=255\n"},
+          std::pair{ColorTarget::Text, "[FG1]\nITEM=1\nred=10\ngreen=0\nblue=255\n"}}) {
         fs::remove(m_path);
         for (int slot = 1; slot <= SlotCount; ++slot) {
             EXPECT_EQ(Choice(target, slot), Empty);
@@ -42,29 +45,29 @@ TEST_F(RegSlotsTest, MissingFileIsAllFreeAndTheFirstRegisterCreatesSlotOne)
 TEST_F(RegSlotsTest, RegisterFillsTheGapThatDeleteLeft)
 {
     for (int i = 1; i <= 5; ++i)
-        EXPECT_EQ(RegisterSlot(m_path, TargetBackground, i, i, i), i);
-    DeleteSlot(m_path, TargetBackground, 3);
+        EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, i, i, i), i);
+    DeleteSlot(m_path, ColorTarget::Background, 3);
     EXPECT_NE(Contents().find("[BG3]\nITEM=0\n[BG4]"), std::string::npos) << Contents();
-    EXPECT_EQ(Choice(TargetBackground, 3), Empty);
-    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 30, 31, 32), 3);
-    EXPECT_EQ(Choice(TargetBackground, 3), (SlotValues{30, 31, 32}));
-    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 6, 6, 6), 6);
+    EXPECT_EQ(Choice(ColorTarget::Background, 3), Empty);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 30, 31, 32), 3);
+    EXPECT_EQ(Choice(ColorTarget::Background, 3), (SlotValues{30, 31, 32}));
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 6, 6, 6), 6);
 }
 
 TEST_F(RegSlotsTest, FullSetWritesNothingAndTheOtherSetIsUntouched)
 {
     for (int i = 1; i <= SlotCount; ++i)
-        RegisterSlot(m_path, TargetBackground, i, 0, 0);
+        RegisterSlot(m_path, ColorTarget::Background, i, 0, 0);
     const std::string full = Contents();
-    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 1, 2, 3), 0);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 1, 2, 3), 0);
     EXPECT_EQ(Contents(), full);
 
-    EXPECT_EQ(RegisterSlot(m_path, TargetText, 40, 50, 60), 1);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Text, 40, 50, 60), 1);
     EXPECT_EQ(Contents(), full + "[FG1]\nITEM=1\nred=40\ngreen=50\nblue=60\n");
-    DeleteSlot(m_path, TargetText, 1);
-    EXPECT_EQ(Choice(TargetBackground, 1), (SlotValues{1, 0, 0}));
-    DeleteSlot(m_path, TargetBackground, 2);
-    EXPECT_EQ(RegisterSlot(m_path, TargetText, 0, 0, 0), 1); // the freed BG2 does not count
+    DeleteSlot(m_path, ColorTarget::Text, 1);
+    EXPECT_EQ(Choice(ColorTarget::Background, 1), (SlotValues{1, 0, 0}));
+    DeleteSlot(m_path, ColorTarget::Background, 2);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Text, 0, 0, 0), 1); // the freed BG2 does not count
 }
 
 TEST_F(RegSlotsTest, HandEditedSlotsShowLowBitsAndYieldWholeValues)
@@ -82,36 +85,43 @@ TEST_F(RegSlotsTest, HandEditedSlotsShowLowBitsAndYieldWholeValues)
                  {3, {300, -5, 256}, {44, 251, 0}},
                  {5, Empty, FaceValues}};
     for (const auto& c : cases) {
-        EXPECT_EQ(Choice(TargetBackground, c.slot), c.choice) << c.slot;
-        EXPECT_EQ(ReadSlotFace(m_path, TargetBackground, c.slot, Face), c.face) << c.slot;
+        EXPECT_EQ(Choice(ColorTarget::Background, c.slot), c.choice) << c.slot;
+        EXPECT_EQ(ReadSlotFace(m_path, ColorTarget::Background, c.slot, Face), c.face) << c.slot;
     }
-    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 100, 101, 102), 1);
-    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 200, 201, 202), 3);
-    EXPECT_EQ(Choice(TargetBackground, 3), (SlotValues{200, 201, 202}));
-    EXPECT_EQ(RegisterSlot(m_path, TargetBackground, 0, 0, 0), 5); // any mark but 0 is in use
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 100, 101, 102), 1);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 200, 201, 202), 3);
+    EXPECT_EQ(Choice(ColorTarget::Background, 3), (SlotValues{200, 201, 202}));
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 0, 0, 0),
+              5); // any mark but 0 is in use
 }
 
 TEST_F(RegSlotsTest, NoSuchTargetOrSlotReadsDefaultsAndWritesNothing)
 {
     Put("[BG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n[FG0]\nred=5\n[BG19]\nred=5\n");
     const std::string before = Contents();
-    for (const auto& [target, slot] : {std::pair{0, 1}, {3, 1}, {1, 0}, {1, 19}, {2, 0}}) {
+    // Targets outside the pair come only from a cast, but must still touch nothing.
+    const ColorTarget none = static_cast<ColorTarget>(0), three = static_cast<ColorTarget>(3);
+    for (const auto& [target, slot] : {std::pair{none, 1},
+                                       {three, 1},
+                                       {ColorTarget::Background, 0},
+                                       {ColorTarget::Background, 19},
+                                       {ColorTarget::Text, 0}}) {
         EXPECT_EQ(Choice(target, slot), Empty);
         EXPECT_EQ(ReadSlotFace(m_path, target, slot, Face), FaceValues);
         DeleteSlot(m_path, target, slot);
     }
-    EXPECT_EQ(RegisterSlot(m_path, 0, 1, 2, 3), 0);
-    EXPECT_EQ(RegisterSlot(m_path, 3, 1, 2, 3), 0);
+    EXPECT_EQ(RegisterSlot(m_path, none, 1, 2, 3), 0);
+    EXPECT_EQ(RegisterSlot(m_path, three, 1, 2, 3), 0);
     EXPECT_EQ(Contents(), before);
 }
 
 TEST_F(RegSlotsTest, UnreadableFileReadsDefaults)
 {
     fs::create_directory(m_path);
-    EXPECT_EQ(Choice(TargetBackground, 1), Empty);
-    EXPECT_EQ(ReadSlotFace(m_path, TargetText, 1, Face), FaceValues);
-    RegisterSlot(m_path, TargetBackground, 1, 2, 3);
-    DeleteSlot(m_path, TargetBackground, 1);
+    EXPECT_EQ(Choice(ColorTarget::Background, 1), Empty);
+    EXPECT_EQ(ReadSlotFace(m_path, ColorTarget::Text, 1, Face), FaceValues);
+    RegisterSlot(m_path, ColorTarget::Background, 1, 2, 3);
+    DeleteSlot(m_path, ColorTarget::Background, 1);
     EXPECT_TRUE(fs::is_directory(m_path));
     EXPECT_EQ(Listing(), (std::set<std::string>{".tessuvo.ini.lock", "tessuvo.ini"}));
 }

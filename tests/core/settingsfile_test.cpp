@@ -148,7 +148,7 @@ TEST_F(SettingsFileSafety, FailedWriteMovesTheSettingsToTheFallback)
     const fs::path xdg = m_dir / "config";
     ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
     const std::string exeDir = m_dir.string() + "/";
-    EXPECT_EQ(SettingsPath(exeDir), m_path); // nothing has failed yet
+    EXPECT_EQ(PrepareSettingsFile(exeDir), m_path); // nothing has failed yet
     EXPECT_TRUE(Write("FLG", "TOPMOST", "1"));
     const std::string moved = (xdg / "tessuvo" / "tessuvo.ini").string();
     EXPECT_EQ(Contents(), "; mine\n[FLG]\nRGB=16\n");

@@ -1,6 +1,6 @@
+#include "collections/samplepalette.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/collections/samplecolordlg.h"
-#include "collections/samplepalette.h"
 #include "dialogtest.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"
@@ -29,10 +29,6 @@ void Click(const TemplateDialog& dlg, int id)
     QTest::mouseClick(ControlOf<QAbstractButton>(dlg, id), Qt::LeftButton);
 }
 
-// Slot n's control id, row by row from the top left.
-constexpr int SlotIds[] = {1000, 1016, 1017, 1019, 1006, 1007, 1001, 1002, 1003,
-                           1004, 1005, 1008, 1014, 1018, 1020, 1015, 1028, 1029};
-
 TEST(SampleColorDlg, ChoosingWithClicksEnterAndDoubleClicks)
 {
     struct Case
@@ -40,18 +36,19 @@ TEST(SampleColorDlg, ChoosingWithClicksEnterAndDoubleClicks)
         const char* name;
         std::vector<int> clicks;
         int end; // IDOK, IDCANCEL, Qt::Key_Return, or 0 for a double-click on the last click
-        int result, red, green, blue;
+        int result;
+        std::optional<Color> chosen;
     };
     const Case cases[] = {
-        {"選択 at once", {}, IDOK, IDOK, -1, 0, 0},
-        {"赤 then 選択", {1003}, IDOK, IDOK, 255, 0, 0},
-        {"赤, 青, 選択", {1003, 1017}, IDOK, IDOK, 0, 0, 255},
-        {"Enter on a colour presses 選択", {1009}, Qt::Key_Return, IDOK, 255, 192, 203},
-        {"double-click 空", {1001}, 0, IDOK, 135, 206, 235},
-        {"colour then ｷｬﾝｾﾙ", {1003}, IDCANCEL, IDCANCEL, 255, 0, 0},
+        {"選択 at once", {}, IDOK, IDOK, std::nullopt},
+        {"赤 then 選択", {1003}, IDOK, IDOK, Color{255, 0, 0}},
+        {"赤, 青, 選択", {1003, 1017}, IDOK, IDOK, Color{0, 0, 255}},
+        {"Enter on a colour presses 選択", {1009}, Qt::Key_Return, IDOK, Color{255, 192, 203}},
+        {"double-click 空", {1001}, 0, IDOK, Color{135, 206, 235}},
+        {"colour then ｷｬﾝｾﾙ", {1003}, IDCANCEL, IDCANCEL, Color{255, 0, 0}},
     };
     for (const Case& c : cases) {
-        CSampleColorDlg dlg;
+        CSampleColorDlg dlg(nullptr);
         WhenModal([&](QWidget*) {
             for (const int id : c.clicks)
                 Click(dlg, id);
@@ -63,23 +60,20 @@ TEST(SampleColorDlg, ChoosingWithClicksEnterAndDoubleClicks)
                 Click(dlg, c.end);
         });
         EXPECT_EQ(dlg.DoModal(), c.result) << c.name;
-        EXPECT_EQ(dlg.m_selRed, c.red) << c.name;
-        if (c.red >= 0) {
-            EXPECT_EQ(dlg.m_selGreen, c.green) << c.name;
-            EXPECT_EQ(dlg.m_selBlue, c.blue) << c.name;
-        }
+        EXPECT_EQ(dlg.Chosen(), c.chosen) << c.name;
     }
 }
 
 TEST(SampleColorDlg, EveryFaceIsTheColourItHandsBack)
 {
-    CSampleColorDlg dlg;
-    dlg.Create();
-    for (const SampleColor& sample : SamplePalette) {
-        auto* button = ControlOf<ColorButton>(dlg, sample.id);
+    CSampleColorDlg dlg(nullptr);
+    dlg.show();
+    for (const int id : IDC_SAMPLES) {
+        auto* button = ControlOf<ColorButton>(dlg, id);
         QTest::mouseClick(button, Qt::LeftButton);
         const QColor face = Face(button);
-        EXPECT_EQ(QColor(dlg.m_selRed, dlg.m_selGreen, dlg.m_selBlue), face) << sample.id;
+        ASSERT_TRUE(dlg.Chosen()) << id;
+        EXPECT_EQ(QColor(dlg.Chosen()->red, dlg.Chosen()->green, dlg.Chosen()->blue), face) << id;
         EXPECT_FALSE(button->accessibleName().isEmpty());
     }
     EXPECT_EQ(ControlOf<ColorButton>(dlg, 1003)->accessibleName(), "赤");
@@ -87,8 +81,8 @@ TEST(SampleColorDlg, EveryFaceIsTheColourItHandsBack)
 
 TEST(SampleColorDlg, ArrowsMoveTheFocusAcrossTheGrid)
 {
-    CSampleColorDlg dlg;
-    dlg.Create();
+    CSampleColorDlg dlg(nullptr);
+    dlg.show();
     ControlOf<ColorButton>(dlg, 1000)->setFocus(); // row 1, column 1
     const std::pair<Qt::Key, int> steps[] = {
         {Qt::Key_Right, 1019}, {Qt::Key_Down, 1017},
@@ -107,28 +101,23 @@ protected:
     void SetUp() override { RemoveSettings(); }
     void TearDown() override { RemoveSettings(); }
 
-    // Runs the dialog for `target` offering `offered`, doing `steps` while it is open.
-    template <class Steps>
-    int Run(CRegColorDlg& dlg, int target, const QColor& offered, Steps steps)
+    // Runs the dialog, doing `steps` while it is open.
+    template <class Steps> int Run(CRegColorDlg& dlg, Steps steps)
     {
-        dlg.m_regRed = offered.red();
-        dlg.m_regGreen = offered.green();
-        dlg.m_regBlue = offered.blue();
-        dlg.m_target = target;
         WhenModal([&](QWidget*) { steps(); });
         return dlg.DoModal();
     }
 
     static ColorButton* Slot(const CRegColorDlg& dlg, int n)
     {
-        return ControlOf<ColorButton>(dlg, SlotIds[n - 1]);
+        return ControlOf<ColorButton>(dlg, IDC_REG_SLOTS[n - 1]);
     }
 };
 
 TEST_F(RegColorTest, RegisterChooseAndDeleteAreKeptWhateverTheEnd)
 {
-    CRegColorDlg first;
-    const int result = Run(first, TargetText, QColor(18, 171, 255), [&] {
+    CRegColorDlg first(SettingsFile(), ColorTarget::Text, {18, 171, 255}, nullptr);
+    const int result = Run(first, [&] {
         EXPECT_EQ(Face(Slot(first, 1)), first.palette().color(QPalette::Button));
         EXPECT_EQ(Face(ControlOf<ColorButton>(first, IDC_REG_SWATCH)), QColor(18, 171, 255));
         Click(first, IDC_REG_REGISTER);
@@ -143,42 +132,43 @@ TEST_F(RegColorTest, RegisterChooseAndDeleteAreKeptWhateverTheEnd)
 
     // Choose slot 2, then delete slot 1: the choice is gone, slot 1 looks empty, and the next
     // registration fills the gap.
-    CRegColorDlg second;
-    Run(second, TargetText, QColor(1, 2, 3), [&] {
+    CRegColorDlg second(SettingsFile(), ColorTarget::Text, {1, 2, 3}, nullptr);
+    Run(second, [&] {
         QTest::mouseClick(Slot(second, 2), Qt::LeftButton);
-        EXPECT_EQ(second.m_selRed, 18);
+        EXPECT_EQ(second.Chosen(), (Color{18, 171, 255}));
         QTest::mouseClick(Slot(second, 1), Qt::LeftButton);
         Click(second, IDC_REG_DELETE);
-        EXPECT_EQ(second.m_selRed, -1);
+        EXPECT_EQ(second.Chosen(), std::nullopt);
         EXPECT_EQ(Face(Slot(second, 1)), second.palette().color(QPalette::Button));
         Click(second, IDC_REG_REGISTER);
         EXPECT_EQ(Face(Slot(second, 1)), QColor(1, 2, 3));
         QTest::mouseClick(Slot(second, 5), Qt::LeftButton); // free: nothing chosen
         Click(second, IDOK);
     });
-    EXPECT_EQ(second.m_selRed, -1);
+    EXPECT_EQ(second.Chosen(), std::nullopt);
     EXPECT_NE(ReadSettings().find("[FG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n"), std::string::npos);
 }
 
 TEST_F(RegColorTest, DoubleClickEndsWithTheSlotsColourOrNothing)
 {
     WriteSettings("[BG3]\nITEM=1\nred=300\ngreen=0\nblue=0\n");
-    for (const auto& [slot, red] : {std::pair{3, 300}, std::pair{4, -1}}) {
-        CRegColorDlg dlg;
-        const int result = Run(dlg, TargetBackground, Qt::white, [&] {
+    const std::pair<int, std::optional<Color>> cases[] = {{3, Color{300, 0, 0}}, {4, std::nullopt}};
+    for (const auto& [slot, chosen] : cases) {
+        CRegColorDlg dlg(SettingsFile(), ColorTarget::Background, {255, 255, 255}, nullptr);
+        const int result = Run(dlg, [&] {
             EXPECT_EQ(Face(Slot(dlg, 3)), QColor(44, 0, 0)); // hand-edited: low 8 bits shown
             QTest::mouseDClick(Slot(dlg, slot), Qt::LeftButton);
         });
         EXPECT_EQ(result, IDOK);
-        EXPECT_EQ(dlg.m_selRed, red) << "slot " << slot; // the whole value handed back
+        EXPECT_EQ(dlg.Chosen(), chosen) << "slot " << slot; // the whole value handed back
     }
 }
 
 TEST_F(RegColorTest, EnterOnASlotChoosesAfterRegisterHadTheFocus)
 {
     WriteSettings("[FG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n");
-    CRegColorDlg dlg;
-    const int result = Run(dlg, TargetText, Qt::white, [&] {
+    CRegColorDlg dlg(SettingsFile(), ColorTarget::Text, {255, 255, 255}, nullptr);
+    const int result = Run(dlg, [&] {
         auto* reg = ControlOf<QPushButton>(dlg, IDC_REG_REGISTER);
         reg->setFocus();
         QTest::keyClick(reg, Qt::Key_Return); // a focused push button: Enter presses it
@@ -186,7 +176,7 @@ TEST_F(RegColorTest, EnterOnASlotChoosesAfterRegisterHadTheFocus)
         QTest::keyClick(Slot(dlg, 1), Qt::Key_Return); // on a colour: 選択, not 登録する again
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_selRed, 1);
+    EXPECT_EQ(dlg.Chosen(), (Color{1, 2, 3}));
     EXPECT_EQ(ReadSettings(), "[FG1]\nITEM=1\nred=1\ngreen=2\nblue=3\n"
                               "[FG2]\nITEM=1\nred=255\ngreen=255\nblue=255\n");
 }
@@ -198,10 +188,10 @@ TEST_F(RegColorTest, FullSetShowsTheMessageAndWritesNothing)
         full += "[BG" + std::to_string(n) + "]\nITEM=1\nred=" + std::to_string(n) +
                 "\ngreen=0\nblue=0\n";
     WriteSettings(full);
-    CRegColorDlg dlg;
+    CRegColorDlg dlg(SettingsFile(), ColorTarget::Background, {0, 0, 0}, nullptr);
     QString message;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Run(dlg, TargetBackground, Qt::black, [&] {
+    Run(dlg, [&] {
         WhenModal([&](QWidget* box) {
             auto* messageBox = qobject_cast<QMessageBox*>(box);
             ASSERT_NE(messageBox, nullptr);
@@ -220,8 +210,8 @@ TEST_F(RegColorTest, FullSetShowsTheMessageAndWritesNothing)
 
 TEST_F(RegColorTest, SlotsShowWhatTheFileHoldsAtEachPaint)
 {
-    CRegColorDlg dlg;
-    Run(dlg, TargetBackground, Qt::white, [&] {
+    CRegColorDlg dlg(SettingsFile(), ColorTarget::Background, {255, 255, 255}, nullptr);
+    Run(dlg, [&] {
         // Another running copy registers a colour while this dialog is open.
         WriteSettings("[BG7]\nITEM=1\nred=10\ngreen=20\nblue=30\n");
         EXPECT_EQ(Face(Slot(dlg, 7)), QColor(10, 20, 30));
@@ -234,7 +224,7 @@ TEST_F(RegColorTest, SlotsShowWhatTheFileHoldsAtEachPaint)
 TEST(TemplateDialog, GroupBoxListedLastTakesNoClicks)
 {
     TemplateDialog dlg(IDD_GRADATION);
-    dlg.Create();
+    dlg.show();
     auto* bar = ControlOf<ScrollBar>(dlg, IDC_GRAD_GREEN);
     auto* palette = ControlOf<QPushButton>(dlg, IDC_GRAD_PALETTE);
     for (QWidget* control : {static_cast<QWidget*>(bar), static_cast<QWidget*>(palette)})

@@ -27,6 +27,13 @@ using namespace tessuvo::test;
 
 namespace {
 
+// Kept on top: the flag the window manager is asked for.
+bool TopMost(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return (handle ? handle->flags() : window.windowFlags()).testFlag(Qt::WindowStaysOnTopHint);
+}
+
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -41,8 +48,8 @@ protected:
     {
         if (!settings.empty())
             WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>();
-        m_dlg->Create();
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg->show();
         QApplication::processEvents();
         return *m_dlg;
     }
@@ -50,7 +57,7 @@ protected:
     EditBox* Edit(int id) const { return ControlOf<EditBox>(*m_dlg, id); }
     ScrollBar* Bar(int id) const { return ControlOf<ScrollBar>(*m_dlg, id); }
     std::string EditText(int id) const { return Edit(id)->GetWindowText(); }
-    bool Checked(int command) const { return m_dlg->GetMenu()->IsChecked(command); }
+    bool Checked(int command) const { return m_dlg->GetMenu()->Command(command)->isChecked(); }
     void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }
 
     void Type(int editId, const QString& text, int caret = -1)
@@ -87,7 +94,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsFile)
     EXPECT_FALSE(Checked(ID_NOTATION_DECIMAL) || Checked(ID_NOTATION_HEX));
     EXPECT_TRUE(Checked(ID_PREVIEW_TEXT));
     EXPECT_FALSE(Checked(ID_PREVIEW_SIDES) || Checked(ID_TOPMOST));
-    EXPECT_FALSE(IsTopMost(&dlg));
+    EXPECT_FALSE(TopMost(dlg));
     EXPECT_TRUE(Centred(dlg));
     EXPECT_TRUE(Edit(IDC_EDIT_BG)->hasFocus());
 }
@@ -382,21 +389,21 @@ TEST_F(MainWindowTest, HandEditedSettingsAtStartUp)
         const std::string beyond = "[POSITION]\nX=" + std::to_string(screen.width()) + "\nY=5\n";
         CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=1\n" + beyond);
         EXPECT_TRUE(Centred(dlg));
-        EXPECT_TRUE(IsTopMost(&dlg));
+        EXPECT_TRUE(TopMost(dlg));
         EXPECT_TRUE(Checked(ID_TOPMOST));
     }
     {
         CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=1\n");
         EXPECT_EQ(dlg.pos(), QPoint(-1, -1));
-        EXPECT_TRUE(IsTopMost(&dlg));
+        EXPECT_TRUE(TopMost(dlg));
     }
     {
         CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=2\n[POSITION]\nX=10\nY=10\n");
         EXPECT_TRUE(Centred(dlg));
-        EXPECT_FALSE(IsTopMost(&dlg));
+        EXPECT_FALSE(TopMost(dlg));
         EXPECT_FALSE(Checked(ID_TOPMOST));
         Command(ID_TOPMOST); // does nothing for a value other than 0 and 1
-        EXPECT_FALSE(IsTopMost(&dlg));
+        EXPECT_FALSE(TopMost(dlg));
         EXPECT_FALSE(Checked(ID_TOPMOST));
         dlg.close();
         EXPECT_NE(ReadSettings().find("TOPMOST=2"), std::string::npos);
@@ -408,11 +415,11 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesWithoutMovingTheWindow)
     CColorPickDlg& dlg = Open("[POSITION]\nX=50\nY=60\n");
     const QRect before = dlg.frameGeometry();
     Command(ID_TOPMOST);
-    EXPECT_TRUE(IsTopMost(&dlg));
+    EXPECT_TRUE(TopMost(dlg));
     EXPECT_TRUE(Checked(ID_TOPMOST));
     EXPECT_TRUE(dlg.isVisible());
     Command(ID_TOPMOST);
-    EXPECT_FALSE(IsTopMost(&dlg));
+    EXPECT_FALSE(TopMost(dlg));
     EXPECT_FALSE(Checked(ID_TOPMOST));
     EXPECT_EQ(dlg.frameGeometry(), before);
     dlg.close();
@@ -426,7 +433,6 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTemplatePutsThem)
     EXPECT_EQ(Edit(IDC_EDIT_BG)->geometry(), QRect(56, 38, 70, 18));
     EXPECT_EQ(Bar(IDC_FG_BLUE)->geometry(), QRect(145, 141, 118, 15));
     EXPECT_EQ(ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->geometry(), QRect(238, 60, 23, 23));
-    EXPECT_EQ(Edit(IDC_EDIT_BG)->LimitText(), 13u);
     EXPECT_EQ(m_dlg->windowTitle(), QStringLiteral("Tessuvo [TESSUVO]"));
 }
 
@@ -495,16 +501,18 @@ TEST_F(MainWindowToolsTest, RegisteredColoursOfferAndTakeBackTheSameTarget)
 {
     Open();
     Type(IDC_EDIT_BG, "#102030");
-    std::tuple<int, int, int, int> offered;
+    QColor offered;
     WhenModal([&offered](QWidget* widget) {
         auto* dlg = qobject_cast<CRegColorDlg*>(widget);
         ASSERT_NE(dlg, nullptr);
-        offered = {dlg->m_regRed, dlg->m_regGreen, dlg->m_regBlue, dlg->m_target};
+        const QImage swatch = ControlOf<ColorButton>(*dlg, IDC_REG_SWATCH)->grab().toImage();
+        offered = swatch.pixelColor(swatch.rect().center());
         ControlOf<QPushButton>(*dlg, IDC_REG_REGISTER)->click();
         dlg->reject();
     });
     Command(ID_BG_REGISTER);
-    EXPECT_EQ(offered, std::make_tuple(16, 32, 48, int(TargetBackground)));
+    EXPECT_EQ(offered, QColor(16, 32, 48));
+    EXPECT_EQ(ReadSettings(), "[BG1]\nITEM=1\nred=16\ngreen=32\nblue=48\n");
 
     // The text colour's set is another: its slot 1 is free.
     WhenModal([](QWidget* widget) {

@@ -41,10 +41,10 @@ protected:
     {
         if (!settings.empty())
             WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>();
-        m_dlg->Create();
-        m_dlg->ApplyColorText(TargetBackground, background);
-        m_dlg->ApplyColorText(TargetText, text);
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg->show();
+        m_dlg->ApplyColorText(ColorTarget::Background, background);
+        m_dlg->ApplyColorText(ColorTarget::Text, text);
         m_dlg->RefreshColors();
         QApplication::processEvents();
     }
@@ -104,7 +104,7 @@ TEST_F(PreviewBandContrastTest, TooltipOverTheBandInEachMode)
     m_dlg->GetMenu()->Command(ID_PREVIEW_SIDES)->trigger();
     EXPECT_EQ(ToolTipAt(OnBand), expected);
     // Formed when asked: a colour typed a moment ago counts.
-    m_dlg->ApplyColorText(TargetText, "#000000");
+    m_dlg->ApplyColorText(ColorTarget::Text, "#000000");
     EXPECT_TRUE(ToolTipAt(OnBand).startsWith(QString::fromUtf8("コントラスト比 21.00:1　")));
 
     m_dlg.reset();

@@ -8,18 +8,31 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 
 namespace tessuvo::test {
 
-// The settings file the dialogs use: beside the test executable, as beside the program.
+// The settings file the dialogs under test are given: one in a folder of this process's own,
+// so that tests run in parallel, each in its own process.
 inline std::string SettingsFile()
 {
-    return SettingsPath(ExecutableDirectory());
+    static const std::string path = [] {
+        const auto dir = std::filesystem::temp_directory_path() /
+                         ("tessuvo-dialogtest-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(std::filesystem::path(SettingsFile()).parent_path(), ec);
+        });
+        return (dir / SettingsFileName).string();
+    }();
+    return path;
 }
 
 inline void WriteSettings(const std::string& content)

@@ -36,8 +36,8 @@ protected:
             m_screen = screen.get();
             return screen;
         });
-        m_dlg = std::make_unique<CColorPickDlg>();
-        m_dlg->Create();
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg->show();
         QApplication::processEvents();
     }
     void TearDown() override

@@ -1,4 +1,5 @@
 #include "../fakepickscreen.h"
+#include "dialogs/tags/gradationdlg.h"
 #include "dialogtest.h"
 #include "platform/colorbutton.h"
 #include "platform/dialogfont.h"
@@ -6,7 +7,6 @@
 #include "platform/pickscreen.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
-#include "dialogs/tags/gradationdlg.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
@@ -48,12 +48,12 @@ protected:
     // The dialog as the main window opens it with a white background and black text.
     CGradationTagDlg& Open(Color start = {255, 255, 255}, Color end = {0, 0, 0})
     {
-        m_dlg = std::make_unique<CGradationTagDlg>();
+        m_dlg = std::make_unique<CGradationTagDlg>(SettingsFile(), nullptr);
         m_dlg->m_start = start;
         m_dlg->m_end = end;
         m_dlg->m_middle = {(start.red + end.red) / 2, (start.green + end.green) / 2,
                            (start.blue + end.blue) / 2};
-        m_dlg->Create();
+        m_dlg->show();
         QApplication::processEvents();
         return *m_dlg;
     }

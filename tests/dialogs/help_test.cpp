@@ -1,7 +1,7 @@
 #include "app/colorpickdlg.h"
+#include "dialogs/help/htmlhelp.h"
 #include "dialogtest.h"
 #include "help/helppath.h"
-#include "dialogs/help/htmlhelp.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
 
@@ -25,8 +25,8 @@ protected:
     void SetUp() override
     {
         RemoveSettings();
-        m_main = std::make_unique<CColorPickDlg>();
-        m_main->Create();
+        m_main = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_main->show();
         QApplication::processEvents();
     }
     void TearDown() override

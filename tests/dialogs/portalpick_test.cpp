@@ -1,10 +1,10 @@
 #include "app/colorpickdlg.h"
+#include "dialogs/tags/gradationdlg.h"
 #include "dialogtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/portalpick.h"
 #include "res/resource.h"
-#include "dialogs/tags/gradationdlg.h"
 
 #include <QDBusAbstractInterface>
 #include <QDBusArgument>
@@ -164,8 +164,8 @@ protected:
         ASSERT_TRUE(s_portalBus->registerVirtualObject(PortalPath, m_portal.get(),
                                                        QDBusConnection::SubPath));
         ASSERT_TRUE(s_portalBus->registerService(PortalService));
-        m_dlg = std::make_unique<CColorPickDlg>();
-        m_dlg->Create();
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg->show();
         QApplication::processEvents();
     }
     void TearDown() override
@@ -300,11 +300,11 @@ TEST_F(PortalPickTest, NoPortalShowsTheMessage)
 // The gradation dialog's eyedropper: the colour goes to its bars and its result follows.
 TEST_F(PortalPickTest, GradationDialogTakesTheColour)
 {
-    CGradationTagDlg dlg;
+    CGradationTagDlg dlg(SettingsFile(), nullptr);
     dlg.m_start = {255, 255, 255};
     dlg.m_middle = {128, 128, 128};
     dlg.m_end = {0, 0, 0};
-    dlg.Create();
+    dlg.show();
     QApplication::processEvents();
     m_portal->answer = FakePortal::Answer{0, Color{0x12, 0xAB, 0x34}};
     ControlOf<QPushButton>(dlg, IDC_GRAD_PICK)->click();

@@ -1,10 +1,10 @@
 #include "app/colorpickdlg.h"
 #include "app/previewband.h"
+#include "dialogs/tags/previewtextdlg.h"
 #include "dialogtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
-#include "dialogs/tags/previewtextdlg.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -31,7 +31,7 @@ protected:
     // Runs the dialog on `text` with `steps` done on it while it is up; the result of DoModal.
     template <class Steps> int RunDialog(const std::string& text, Steps steps)
     {
-        CPreviewTextDlg dlg;
+        CPreviewTextDlg dlg(SettingsFile(), nullptr);
         dlg.m_previewText = text;
         WhenModal([&](QWidget*) { steps(dlg); });
         const int result = dlg.DoModal();
@@ -57,8 +57,8 @@ protected:
 
     CColorPickDlg& OpenMain()
     {
-        m_main = std::make_unique<CColorPickDlg>();
-        m_main->Create();
+        m_main = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_main->show();
         QApplication::processEvents();
         return *m_main;
     }
