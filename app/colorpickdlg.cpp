@@ -1,5 +1,6 @@
 #include "colorpickdlg.h"
 
+#include "collections/pairhistory.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "core/entercommit.h"
@@ -10,6 +11,7 @@
 #include "dialogs/tags/gradationdlg.h"
 #include "dialogs/tags/previewtextdlg.h"
 #include "help/helppath.h"
+#include "pairhistorymenu.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -20,6 +22,7 @@
 #include "previewband.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "settings/keptpair.h"
 #include "settings/previewtext.h"
 #include "settings/profile.h"
 #include "settings/settingskeys.h"
@@ -34,6 +37,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <vector>
 
 namespace tessuvo {
 
@@ -129,6 +133,11 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
     route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
     route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
     route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
+    route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
+
+    m_pairHistoryMenu = new PairHistoryMenu(m_iniPath, this);
+    menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
+    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::OnChoosePair);
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -197,6 +206,12 @@ void CColorPickDlg::OnInitDialog()
     m_notation = keys::Read(keys::Notation, m_iniPath);
     m_previewMode = keys::Read(keys::PreviewMode, m_iniPath);
     PlaceWindow(keys::Read(keys::PositionX, m_iniPath), keys::Read(keys::PositionY, m_iniPath));
+    if (const auto kept = ReadKeptPair(m_iniPath)) {
+        m_keepColors = true;
+        GetMenu()->CheckMenuItem(ID_KEEP_COLORS, MF_CHECKED);
+        SetColor(ColorTarget::Background, kept->background);
+        SetColor(ColorTarget::Text, kept->text);
+    }
 
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
@@ -367,6 +382,26 @@ void CColorPickDlg::CopyThroughEdit(EditBox* edit)
     edit->SetSel(0, -1);
     edit->ScrollCaret();
     edit->Copy();
+    RememberPair();
+}
+
+void CColorPickDlg::RememberPair()
+{
+    // The copy is done whatever becomes of this write.
+    RecordPair(m_iniPath, {BackgroundColor(), TextColor()});
+}
+
+void CColorPickDlg::OnChoosePair(const ColorPair& pair)
+{
+    SetColor(ColorTarget::Background, pair.background);
+    SetColor(ColorTarget::Text, pair.text);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnKeepColors()
+{
+    m_keepColors = !m_keepColors;
+    GetMenu()->CheckMenuItem(ID_KEEP_COLORS, m_keepColors ? MF_CHECKED : MF_UNCHECKED);
 }
 
 void CColorPickDlg::OnBodyTag()
@@ -462,6 +497,7 @@ void CColorPickDlg::OnRButtonDown()
 void CColorPickDlg::OnGradationTag()
 {
     CGradationTagDlg dlg(m_iniPath, this);
+    connect(&dlg, &CGradationTagDlg::tagsCopied, this, &CColorPickDlg::RememberPair);
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
     dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
@@ -518,8 +554,10 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     QMenu menu(this);
-    if (OverPreviewBand(clientPoint))
+    if (OverPreviewBand(clientPoint)) {
         AddContrastItems(menu);
+        menu.addMenu(m_pairHistoryMenu);
+    }
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
         if (!menu.isEmpty())
             menu.addSeparator();
@@ -566,6 +604,7 @@ void CColorPickDlg::OnCopyCss()
     const std::string css = "color: " + CssColor(TextColor()) +
                             "; background-color: " + CssColor(BackgroundColor()) + ";";
     QGuiApplication::clipboard()->setText(QString::fromStdString(css));
+    RememberPair();
 }
 
 void CColorPickDlg::OnSysCommand(unsigned id, long)
@@ -595,15 +634,17 @@ void CColorPickDlg::closeEvent(QCloseEvent* event)
 
 void CColorPickDlg::OnClose()
 {
-    // Options and position in one replacement of the file, under the settings lock: neither a
-    // crash nor a second copy closing at the same moment leaves half of them written.
+    // Options, position and the kept pair in one replacement of the file, under the settings lock:
+    // neither a crash nor a second copy closing at the same moment leaves half of them written.
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
-    const ProfileEntry options[] = {
+    std::vector<ProfileEntry> options = {
         keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
         keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
         keys::Entry(keys::PositionY, y)};
+    const KeptPairWrites kept(m_keepColors, {BackgroundColor(), TextColor()});
+    options.insert(options.end(), kept.Entries().begin(), kept.Entries().end());
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/colorpair.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 
@@ -16,6 +17,7 @@ class QPushButton;
 namespace tessuvo {
 
 class EditBox;
+class PairHistoryMenu;
 class ScrollBar;
 
 // The main colour window: the background and text colour, held by six scroll bars.
@@ -87,6 +89,10 @@ private:
     void AddContrastItems(QMenu& menu);
     void OnFitTextColor(const Color& color);
     void OnCopyCss();
+    void OnKeepColors();
+    void OnChoosePair(const ColorPair& pair);
+    // Puts the pair of this moment first in the history: done after every copy.
+    void RememberPair();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -123,6 +129,8 @@ private:
     int m_notation = 0;
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
+    bool m_keepColors = false;
+    PairHistoryMenu* m_pairHistoryMenu = nullptr;
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;

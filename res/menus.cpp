@@ -25,6 +25,8 @@ constexpr MenuItem ToolMenu[] = {
     {"背景色(&B)", 0, BackgroundTools},
     {"文字色(&F)", 0, TextTools},
     {"ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ(&G)", ID_GRADATION_TAG, {}},
+    // A pop-up that the window fills when it opens.
+    {"最近使った組み合わせ(&H)", ID_PAIR_HISTORY, {}},
 };
 
 constexpr MenuItem NotationMenu[] = {
@@ -43,6 +45,7 @@ constexpr MenuItem SettingsMenu[] = {
     {"ﾌﾟﾚﾋﾞｭｰの方法(&P)", 0, PreviewModeMenu},
     {"ﾌﾟﾚﾋﾞｭｰ文字を変更する(&S)", ID_PREVIEW_STRING, {}},
     {"常に手前に表示する(&T)", ID_TOPMOST, {}},
+    {"終了時の色を次に使う(&K)", ID_KEEP_COLORS, {}},
 };
 
 constexpr MenuItem HelpMenu[] = {

@@ -98,4 +98,8 @@ inline constexpr int ID_PREVIEW_STRING = 32799;
 inline constexpr int ID_HELP_CONTENTS = 32800;
 inline constexpr int ID_HELP = 57670;
 
+// The pair kept at close and the history of pairs
+inline constexpr int ID_KEEP_COLORS = 33060;
+inline constexpr int ID_PAIR_HISTORY = 33061;
+
 } // namespace tessuvo::res

@@ -30,6 +30,11 @@ inline constexpr IntKey Notation{"FLG", "RGB", DefaultNotation};
 inline constexpr IntKey PreviewMode{"FLG", "PREVIEW", DefaultPreviewMode};
 inline constexpr IntKey UseFont{"FLG", "USEFONT", 0};
 
+// The pair the window closed with, shown at the next start while KEEPCOLORS is 1 (keptpair.h).
+inline constexpr IntKey KeepColors{"FLG", "KEEPCOLORS", 0};
+inline constexpr TextKey KeptBackground{"FLG", "BGCOLOR", "#FFFFFF"};
+inline constexpr TextKey KeptText{"FLG", "FGCOLOR", "#000000"};
+
 // -1 places the window in the middle of the desktop.
 inline constexpr IntKey PositionX{"POSITION", "X", -1};
 inline constexpr IntKey PositionY{"POSITION", "Y", -1};

@@ -207,6 +207,7 @@ void CGradationTagDlg::OnCopyTags()
     m_editText->Copy();
     m_text = kept;
     UpdateData(false);
+    emit tagsCopied();
 }
 
 // The palette and the registered colours are owned by this dialog, so that they open over it.

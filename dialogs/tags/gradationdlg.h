@@ -34,6 +34,10 @@ public:
     Color m_middle;
     Color m_end;
 
+signals:
+    // The tags have been put on the clipboard.
+    void tagsCopied();
+
 protected:
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
