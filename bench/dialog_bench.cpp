@@ -5,6 +5,7 @@
 #include "dialogs/tags/gradationdlg.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
+#include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
@@ -121,6 +122,29 @@ void PairHistoryMenuOpen20(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(PairHistoryMenuOpen20)->Unit(benchmark::kMicrosecond);
+
+// The copy command with its history write: the value copied, the pair put first among 20 and
+// the section written (a file flushed to the disk).
+void CopyWithHistory(benchmark::State& state)
+{
+    const std::string path = SettingsPath(ExecutableDirectory());
+    std::filesystem::remove(path);
+    for (int n = 0; n < PairHistoryLimit; ++n)
+        RecordPair(path, {{n, 0, 0}, {255, 255, 255}});
+    CColorPickDlg dlg(path);
+    dlg.show();
+    QApplication::processEvents();
+    QAction* copy = dlg.GetMenu()->Command(res::ID_BG_COPY);
+    int n = 0;
+    for (auto _ : state) {
+        // A pair not first yet, so that every copy writes.
+        dlg.ApplyColorText(ColorTarget::Background, n++ % 2 ? "#000000" : "#010000");
+        copy->trigger();
+    }
+    dlg.reject();
+    std::filesystem::remove(path);
+}
+BENCHMARK(CopyWithHistory)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
