@@ -26,6 +26,14 @@ ColorPair Nth(int n)
     return {{n, 0, 0}, {255, 255, 255}};
 }
 
+QAction* Item(const QList<QAction*>& items, const char* text)
+{
+    for (QAction* action : items)
+        if (action->text() == QString::fromUtf8(text))
+            return action;
+    throw std::runtime_error(std::string("no item ") + text);
+}
+
 class PairHistoryTest : public ::testing::Test
 {
 protected:
@@ -33,8 +41,9 @@ protected:
     void TearDown() override
     {
         m_dlg.reset();
+        std::error_code ignored;
         std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_write,
-                                     std::filesystem::perm_options::add, m_ignored);
+                                     std::filesystem::perm_options::add, ignored);
         RemoveSettings();
     }
 
@@ -46,12 +55,6 @@ protected:
         m_dlg->show();
         QApplication::processEvents();
     }
-    void Restart()
-    {
-        m_dlg->close();
-        Open();
-    }
-
     void SetPair(const ColorPair& pair)
     {
         m_dlg->ApplyColorText(ColorTarget::Background, HexCode(pair.background));
@@ -71,13 +74,13 @@ protected:
         return menu->actions();
     }
 
-    // Opens the preview band's context menu and hands it to `use`.
-    void WithBandMenu(const std::function<void(QMenu&)>& use) const
+    // Opens the preview band's context menu and hands its items to `use`.
+    void WithBandMenu(const std::function<void(const QList<QAction*>&)>& use) const
     {
         QTimer::singleShot(0, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
-            use(*menu);
+            use(menu->actions());
             menu->close();
         });
         const QPoint at = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 16));
@@ -85,57 +88,36 @@ protected:
         QApplication::sendEvent(m_dlg.get(), &event);
     }
 
-    static QAction* Item(const QList<QAction*>& items, const char* text)
-    {
-        for (QAction* action : items)
-            if (action->text() == QString::fromUtf8(text))
-                return action;
-        throw std::runtime_error(std::string("no item ") + text);
-    }
-
     std::unique_ptr<CColorPickDlg> m_dlg;
-    std::error_code m_ignored;
 };
 
 TEST_F(PairHistoryTest, KeptPairComesBackAndGoesWithTheOption)
 {
     Open();
-    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
     SetPair(Sky);
     Command(ID_KEEP_COLORS);
-    Restart();
+    m_dlg->close();
     EXPECT_NE(ReadSettings().find("PREVIEW=0\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
                                   "[POSITION]\n"),
               std::string::npos);
+    Open();
     EXPECT_EQ(Pair(), Sky);
     EXPECT_TRUE(Checked(ID_KEEP_COLORS));
     EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_FG)->GetWindowText(), "#1F4E9C");
 
     Command(ID_KEEP_COLORS);
-    Restart();
+    m_dlg->close();
     EXPECT_EQ(ReadSettings().find("COLOR"), std::string::npos);
+    Open();
     EXPECT_EQ(Pair(), DefaultPair);
     EXPECT_FALSE(Checked(ID_KEEP_COLORS));
-}
 
-TEST_F(PairHistoryTest, HandEditedKeptPairStartsWithWhatCanBeRead)
-{
-    const struct
-    {
-        const char* settings;
-        ColorPair pair;
-        bool checked;
-    } cases[] = {
-        {"[FLG]\nKEEPCOLORS=1\nBGCOLOR=white\nFGCOLOR=#87ceeb\n",
-         {DefaultPair.background, Sky.background},
-         true},
-        {"[FLG]\nKEEPCOLORS=2\nBGCOLOR=#87CEEB\n", DefaultPair, false},
-    };
-    for (const auto& c : cases) {
-        Open(c.settings);
-        EXPECT_EQ(Pair(), c.pair) << c.settings;
-        EXPECT_EQ(Checked(ID_KEEP_COLORS), c.checked) << c.settings;
-    }
+    // Hand-edited: each colour on its own, and only 1 turns the option on.
+    Open("[FLG]\nKEEPCOLORS=1\nBGCOLOR=white\nFGCOLOR=#87ceeb\n");
+    EXPECT_EQ(Pair(), (ColorPair{DefaultPair.background, Sky.background}));
+    Open("[FLG]\nKEEPCOLORS=2\nBGCOLOR=#87CEEB\n");
+    EXPECT_EQ(Pair(), DefaultPair);
+    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
 }
 
 TEST_F(PairHistoryTest, EveryCopyPutsThePairFirst)
@@ -146,9 +128,7 @@ TEST_F(PairHistoryTest, EveryCopyPutsThePairFirst)
         [&] { ControlOf<QPushButton>(*m_dlg, IDC_FG_COPY)->click(); },
         [&] { Command(ID_BODY_TAG); },
         [&] { ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->click(); },
-        [&] {
-            WithBandMenu([](QMenu& menu) { Item(menu.actions(), "CSSとしてコピー")->trigger(); });
-        },
+        [&] { WithBandMenu([](const auto& items) { Item(items, "CSSとしてコピー")->trigger(); }); },
         [&] {
             WhenModal([](QWidget* dlg) {
                 qobject_cast<TemplateDialog*>(dlg)->Control<QPushButton>(IDC_GRAD_COPY)->click();
@@ -177,19 +157,18 @@ TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
     EXPECT_EQ(items[0]->text().toStdString(), "&1 " + PairLabel(Nth(1)));
     EXPECT_EQ(items[9]->text().toStdString(), "&0 " + PairLabel(Nth(10)));
     EXPECT_EQ(items[10]->text().toStdString(), PairLabel(Nth(11)));
+    EXPECT_TRUE(items[12]->isSeparator());
     const QImage icon = items[1]->icon().pixmap(16, 16).toImage();
     EXPECT_EQ(icon.pixelColor(4, 8), QColor(2, 0, 0));
     EXPECT_EQ(icon.pixelColor(11, 8), QColor(255, 255, 255));
-    EXPECT_TRUE(items[12]->isSeparator());
 
     items[1]->trigger();
     EXPECT_EQ(Pair(), Nth(2));
     EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_BG)->GetWindowText(), "#020000");
 
-    WithBandMenu([](QMenu& menu) {
-        const QList<QAction*> band =
-            Item(menu.actions(), "最近使った組み合わせ(&H)")->menu()->actions();
-        Item(band, "履歴を消去(&C)")->trigger();
+    WithBandMenu([](const auto& items) {
+        const auto history = Item(items, "最近使った組み合わせ(&H)")->menu()->actions();
+        Item(history, "履歴を消去(&C)")->trigger();
     });
     EXPECT_TRUE(ReadPairHistory(SettingsFile()).empty());
     const QList<QAction*> emptied = HistoryItems();
