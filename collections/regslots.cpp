@@ -56,7 +56,7 @@ SlotValues ReadSlotFace(const std::string& iniPath, ColorTarget target, int slot
 int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int green, int blue)
 {
     if (SlotSection(target, 1).empty())
-        return 0;
+        return SlotsFull;
     // Another copy registering at the same moment must not pick the same free slot.
     const ProfileLock lock(iniPath);
     for (int slot = 1; slot <= SlotCount; ++slot) {
@@ -66,20 +66,19 @@ int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int gr
         const std::string r = std::to_string(red), g = std::to_string(green),
                           b = std::to_string(blue);
         const std::array<ProfileWrite, 4> writes{{{InUse, "1"}, {Red, r}, {Green, g}, {Blue, b}}};
-        WritePrivateProfileKeys(section, writes, iniPath);
-        return slot;
+        return WritePrivateProfileKeys(section, writes, iniPath) ? slot : SlotNotWritten;
     }
-    return 0;
+    return SlotsFull;
 }
 
-void DeleteSlot(const std::string& iniPath, ColorTarget target, int slot)
+bool DeleteSlot(const std::string& iniPath, ColorTarget target, int slot)
 {
     const std::string section = SlotSection(target, slot);
     if (section.empty())
-        return;
+        return true;
     const std::array<ProfileWrite, 4> writes{
         {{Red, std::nullopt}, {Green, std::nullopt}, {Blue, std::nullopt}, {InUse, "0"}}};
-    WritePrivateProfileKeys(section, writes, iniPath);
+    return WritePrivateProfileKeys(section, writes, iniPath);
 }
 
 } // namespace tessuvo

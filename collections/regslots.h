@@ -35,16 +35,20 @@ SlotValues ReadSlot(const std::string& iniPath, ColorTarget target, int slot, in
 SlotValues ReadSlotFace(const std::string& iniPath, ColorTarget target, int slot,
                         const Color& buttonFace);
 
-// Stores the colour in the first slot not marked in use, and returns that slot's number, or 0
-// with nothing written when all are in use. Only the in-use mark decides, so a slot marked in
-// use without colour keys stays taken although it looks empty. The search and the four keys are
-// one step under the settings lock, and the keys one replacement of the file, so neither a crash
-// nor a second copy of the program leaves a half-written or doubly taken slot. The result of the
-// write itself is not checked.
+// What RegisterSlot returns when no slot took the colour.
+inline constexpr int SlotsFull = 0;       // all in use: nothing was written
+inline constexpr int SlotNotWritten = -1; // the settings file could not be written
+
+// Stores the colour in the first slot not marked in use, and returns that slot's number, or
+// one of the two results above. Only the in-use mark decides, so a slot marked in use without
+// colour keys stays taken although it looks empty. The search and the four keys are one step
+// under the settings lock, and the keys one replacement of the file, so neither a crash nor a
+// second copy of the program leaves a half-written or doubly taken slot.
 int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int green, int blue);
 
-// Removes the slot's colour and marks it free, leaving the section behind. Nothing changes for
-// a slot outside 1..SlotCount, such as 0 before any slot was picked.
-void DeleteSlot(const std::string& iniPath, ColorTarget target, int slot);
+// Removes the slot's colour and marks it free, leaving the section behind; false when the
+// settings file could not be written. Nothing changes for a slot outside 1..SlotCount, such as
+// 0 before any slot was picked.
+bool DeleteSlot(const std::string& iniPath, ColorTarget target, int slot);
 
 } // namespace tessuvo

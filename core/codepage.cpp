@@ -58,20 +58,31 @@ int Cp932Width(std::string_view text, std::size_t pos)
     return 2;
 }
 
-std::size_t Cp932Length(std::string_view text)
+namespace {
+
+std::size_t WidthAt(std::string_view text, std::size_t pos, LineBreak breaks)
+{
+    if (breaks == LineBreak::CrLf && text[pos] == '\n')
+        return 2;
+    return static_cast<std::size_t>(Cp932Width(text, pos));
+}
+
+} // namespace
+
+std::size_t Cp932Length(std::string_view text, LineBreak breaks)
 {
     std::size_t length = 0;
     for (std::size_t pos = 0; pos < text.size(); pos += Utf8SequenceLength(text, pos))
-        length += static_cast<std::size_t>(Cp932Width(text, pos));
+        length += WidthAt(text, pos, breaks);
     return length;
 }
 
-std::size_t Cp932Prefix(std::string_view text, std::size_t maxBytes)
+std::size_t Cp932Prefix(std::string_view text, std::size_t maxBytes, LineBreak breaks)
 {
     std::size_t used = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const auto width = static_cast<std::size_t>(Cp932Width(text, pos));
+        const std::size_t width = WidthAt(text, pos, breaks);
         if (used + width > maxBytes)
             break;
         used += width;

@@ -18,12 +18,21 @@ long Utf8CodePoint(std::string_view text, std::size_t pos);
 // Bytes that code page 932 spends on the character at `pos`.
 int Cp932Width(std::string_view text, std::size_t pos);
 
+// How a line break ("\n") is counted: as the one byte it is here, or as the two bytes CR LF
+// it is on the design's platform, where every edit box's length limit counts it so.
+enum class LineBreak
+{
+    Lf,
+    CrLf,
+};
+
 // Length of a UTF-8 text counted in code-page-932 bytes.
-std::size_t Cp932Length(std::string_view text);
+std::size_t Cp932Length(std::string_view text, LineBreak breaks = LineBreak::Lf);
 
 // The longest prefix (in UTF-8 bytes) whose code-page-932 length is at most `maxBytes`;
 // a character is never cut in half.
-std::size_t Cp932Prefix(std::string_view text, std::size_t maxBytes);
+std::size_t Cp932Prefix(std::string_view text, std::size_t maxBytes,
+                        LineBreak breaks = LineBreak::Lf);
 
 // The text as code page 932 would lay it out: ASCII stays, every other character becomes
 // as many 0x80 bytes as it takes there. Byte-oriented algorithms of the design run on this

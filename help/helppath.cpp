@@ -15,7 +15,8 @@ std::string HelpPath(const std::string& exeDir)
 
 HelpTopic SplitHelpPath(std::string_view path)
 {
-    const std::size_t separator = path.find("::");
+    // The last "::": the folders of the file may hold one, the page never does.
+    const std::size_t separator = path.rfind("::");
     if (separator == std::string_view::npos)
         return {std::string(path), HelpStartPage};
     std::string page(path.substr(separator + 2));

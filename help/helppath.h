@@ -11,7 +11,8 @@ inline constexpr const char* HelpStartPage = "/index.htm";
 // The help path of the contents: the help file beside the executable, opened at its first page.
 std::string HelpPath(const std::string& exeDir);
 
-// A help path "FILE::/PAGE" taken apart; a path without "::" names the file's first page.
+// A help path "FILE::/PAGE" taken apart at its last "::"; a path without "::" names the file's
+// first page.
 struct HelpTopic
 {
     std::string file;

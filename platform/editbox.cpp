@@ -11,16 +11,25 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 namespace tessuvo {
 
 namespace {
 
-std::size_t LengthWithoutBreaks(const QString& text)
+// The text with every kind of line break as "\n": a selection holds the document's breaks as
+// paragraph separators, and Shift+Enter inserts a line separator.
+std::string WithPlainBreaks(const QString& text)
 {
-    QString flat = text;
-    flat.remove(QLatin1Char('\n')).remove(QChar::ParagraphSeparator);
-    return Cp932Length(flat.toStdString());
+    QString plain = text;
+    plain.replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return plain.toStdString();
+}
+
+std::size_t LimitLength(const QString& text)
+{
+    return Cp932Length(WithPlainBreaks(text), LineBreak::CrLf);
 }
 
 bool IsLineBreak(const QKeyEvent* event)
@@ -95,24 +104,16 @@ std::optional<std::string> EditBox::CommitOnEnter(std::size_t lineBuffer)
 
 QString EditBox::FitToLimit(const QString& text) const
 {
-    if (m_limit == 0)
-        return text;
-    const std::size_t used =
-        LengthWithoutBreaks(toPlainText()) - LengthWithoutBreaks(textCursor().selectedText());
+    const std::size_t used = LimitLength(toPlainText()) - LimitLength(textCursor().selectedText());
     const std::size_t room = used < m_limit ? m_limit - used : 0;
-    QString fitted;
-    std::size_t taken = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString ch = text.mid(i, width);
-        const std::size_t bytes = LengthWithoutBreaks(ch);
-        if (taken + bytes > room)
-            break;
-        taken += bytes;
-        fitted += ch;
-        i += width - 1;
-    }
-    return fitted;
+    // No character takes less than a byte, so a huge paste is cut to `room` characters before
+    // anything else is done with it.
+    QString head = text.left(static_cast<qsizetype>(std::min<std::size_t>(room, text.size())));
+    if (!head.isEmpty() && head.back().isHighSurrogate())
+        head.chop(1);
+    const std::string utf8 = WithPlainBreaks(head);
+    return QString::fromUtf8(utf8.data(),
+                             static_cast<qsizetype>(Cp932Prefix(utf8, room, LineBreak::CrLf)));
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event)
@@ -126,6 +127,10 @@ void EditBox::keyPressEvent(QKeyEvent* event)
     }
     if (IsLineBreak(event) && !Has(res::ControlStyle::Multiline)) {
         event->ignore(); // a one-line box leaves Enter to the dialog
+        return;
+    }
+    if (IsLineBreak(event) && FitToLimit(QStringLiteral("\n")).isEmpty()) {
+        QApplication::beep(); // no room for the two bytes of a line break
         return;
     }
     const QString text = event->text();

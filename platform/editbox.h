@@ -23,7 +23,8 @@ public:
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
 
-    // Typing limit in code-page bytes; line breaks do not count, so Enter always commits.
+    // Typing limit in code-page bytes, a line break counting as the two of CR LF: typing,
+    // pasting and Enter alike stop at it.
     void SetLimitText(std::size_t bytes) { m_limit = bytes; }
 
     // Selects characters start..end (end −1: to the end of the text).
@@ -59,7 +60,7 @@ private:
     bool Has(res::ControlStyle flag) const { return res::HasStyle(m_style, flag); }
 
     res::ControlStyle m_style;
-    std::size_t m_limit = 0; // 0: no limit
+    std::size_t m_limit = 32767; // the classic edit box's limit before one is set
     bool m_settingText = false;
 };
 

@@ -1,17 +1,12 @@
 #include "previewtext.h"
 
+#include "core/codepage.h"
 #include "profile.h"
 #include "settingskeys.h"
 
 #include <optional>
 
 namespace tessuvo {
-
-namespace {
-// Room for a text of the full length with as many line breaks, all of them escaped.
-constexpr std::size_t EscapedBuffer = 4 * keys::PreviewTextBuffer;
-constexpr std::size_t PlainBuffer = keys::PreviewTextBuffer;
-} // namespace
 
 StoredPreviewText EncodePreviewText(std::string_view text)
 {
@@ -69,10 +64,15 @@ std::string DecodePreviewText(std::string_view value, bool escaped)
 
 std::string ReadPreviewText(const std::string& path)
 {
-    const bool escaped = keys::Read(keys::PreviewEscaped, path) == 1;
-    const std::string value =
-        keys::Read(keys::PreviewString, escaped ? EscapedBuffer : PlainBuffer, path);
-    return DecodePreviewText(value, escaped);
+    if (keys::Read(keys::PreviewEscaped, path) != 1)
+        return keys::Read(keys::PreviewString, keys::PreviewTextBuffer, path);
+    // Read whole (no value is longer than the file), decoded, and only then cut, so that no cut
+    // falls inside an escape. The cut is the plain text's, a line break counting the two bytes
+    // it takes in the box the text is edited in.
+    std::string text =
+        DecodePreviewText(keys::Read(keys::PreviewString, MaxProfileFileSize + 1, path), true);
+    text.resize(Cp932Prefix(text, keys::PreviewTextBuffer - 1, LineBreak::CrLf));
+    return text;
 }
 
 bool WritePreviewText(std::string_view text, const std::string& path)

@@ -19,7 +19,8 @@ struct StoredPreviewText
 StoredPreviewText EncodePreviewText(std::string_view text);
 std::string DecodePreviewText(std::string_view value, bool escaped);
 
-// The preview text kept in `path`, or the default text when there is none.
+// The preview text kept in `path`, or the default text when there is none; at most 1023
+// code-page bytes, a line break counting as CR LF.
 std::string ReadPreviewText(const std::string& path);
 // Stores the text and its mark in one replacement of the file.
 bool WritePreviewText(std::string_view text, const std::string& path);

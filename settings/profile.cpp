@@ -293,7 +293,12 @@ bool WriteEntries(std::span<const ProfileEntry> writes, const std::string& path)
                 old ? DecodeProfileValue(*old).encoding : ValueEncoding::Ascii;
             ini.SetValue(w.section, w.key, EncodeProfileValue(*w.value, previous));
         }
-        ok = Store(target, ini.Serialize());
+        const std::string bytes = ini.Serialize();
+        // A file past the size a read takes would read as all defaults at the next start; no
+        // other place would take it either.
+        if (bytes.size() > MaxProfileFileSize)
+            return false;
+        ok = Store(target, bytes);
     }
     LastRead().ini.reset();
     if (ok)

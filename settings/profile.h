@@ -28,7 +28,8 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 
 // Writes the key, creating the file and the section as needed; no value removes the key.
 // False, with the file untouched, when the file cannot be written: a file without any write bit
-// in its mode is read-only, even for root; a file that could not be read is never replaced. A
+// in its mode is read-only, even for root; a file that could not be read is never replaced; and
+// no write makes the file larger than MaxProfileFileSize, past which it would not be read. A
 // line break or NUL in the value, a value that is not UTF-8, and a name that could not be found
 // again (a key holding "=" or starting with "[" or ";", a section holding "]", blanks at either
 // end, an empty name) are refused the same way.

@@ -1,5 +1,6 @@
 #include "regcolordlg.h"
 
+#include "collections/regslots.h"
 #include "platform/colorbutton.h"
 #include "platform/messagebox.h"
 #include "res/resource.h"
@@ -15,6 +16,10 @@ static_assert(std::size(res::IDC_REG_SLOTS) == SlotCount);
 
 constexpr const char* SetFullMessage =
     "登録する場所がありません。どれか色を削除してから登録して下さい。";
+constexpr const char* NotRegisteredMessage =
+    "色を登録できませんでした。設定ファイルに書き込めません。";
+constexpr const char* NotDeletedMessage =
+    "色を削除できませんでした。設定ファイルに書き込めません。";
 
 } // namespace
 
@@ -61,14 +66,22 @@ QColor CRegColorDlg::ColorButtonFace(int id) const
 
 void CRegColorDlg::OnRegister()
 {
-    if (RegisterSlot(m_iniPath, m_target, m_offered.red, m_offered.green, m_offered.blue) == 0)
+    const int slot =
+        RegisterSlot(m_iniPath, m_target, m_offered.red, m_offered.green, m_offered.blue);
+    if (slot == SlotsFull)
         AfxMessageBox(SetFullMessage, MB_ICONEXCLAMATION);
+    else if (slot == SlotNotWritten)
+        AfxMessageBox(NotRegisteredMessage, MB_ICONEXCLAMATION);
     RedrawAll();
 }
 
 void CRegColorDlg::OnDelete()
 {
-    DeleteSlot(m_iniPath, m_target, m_selSlot);
+    if (!DeleteSlot(m_iniPath, m_target, m_selSlot)) {
+        // The slot keeps its colour, and so the choice stays.
+        AfxMessageBox(NotDeletedMessage, MB_ICONEXCLAMATION);
+        return;
+    }
     RedrawAll();
     m_selected.reset();
 }

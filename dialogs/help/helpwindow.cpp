@@ -1,36 +1,72 @@
 #include "helpwindow.h"
 
-#include "help/helppath.h"
+#include "helpbrowser.h"
 #include "platform/dialogfont.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QScreen>
-#include <QTextDocument>
+#include <QStyle>
+#include <QToolBar>
 #include <algorithm>
 
 namespace tessuvo {
 
 namespace {
-constexpr const char* HelpCaption = "Tessuvo ﾍﾙﾌﾟ";
+// The help file's own title; a page's title takes its place while the page shows.
+constexpr const char* HelpCaption = "Tessuvo ヘルプ";
 constexpr int Gap = 8;
 constexpr int MinimumWidth = 360;
 } // namespace
 
-CHelpWindow::CHelpWindow(const ChmLibrary& chm, QWidget* owner) : QTextBrowser(owner), m_chm(chm)
+CHelpWindow::CHelpWindow(const ChmLibrary& chm, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), m_browser(new HelpBrowser(chm, this))
 {
     // A window of its own, yet a child of the owner: the owner's modal loop lets its own
     // windows take input, and the help goes away with it.
-    setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(HelpCaption));
     setFont(QFont(QString::fromUtf8(DesignFontFace), 10));
-    setOpenExternalLinks(false);
+    setCentralWidget(m_browser);
+
+    QToolBar* toolBar = addToolBar(QString());
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back =
+        toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString::fromUtf8("戻る"));
+    back->setShortcut(QKeySequence::Back);
+    back->setToolTip(
+        QString::fromUtf8("戻る (%1)").arg(back->shortcut().toString(QKeySequence::NativeText)));
+    back->setEnabled(false);
+    connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &CHelpWindow::ShowTitle);
+
     resize(520, 420);
     if (owner)
         PlaceBeside(owner);
-    connect(this, &QTextBrowser::sourceChanged, this, [this] {
-        const QString title = documentTitle();
-        setWindowTitle(title.isEmpty() ? QString::fromUtf8(HelpCaption) : title);
-    });
+}
+
+void CHelpWindow::ShowTopic(const std::string& file, const std::string& page)
+{
+    m_browser->ShowTopic(file, page);
+    ShowTitle();
+}
+
+void CHelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the window, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void CHelpWindow::ShowTitle()
+{
+    const QString title = m_browser->documentTitle();
+    setWindowTitle(title.isEmpty() ? QString::fromUtf8(HelpCaption) : title);
 }
 
 // On the side of the owner with more room, narrowed to that room down to a readable width, so
@@ -46,58 +82,6 @@ void CHelpWindow::PlaceBeside(const QWidget* owner)
     const int x = rightRoom >= leftRoom ? beside.right() + Gap : beside.left() - Gap - width();
     const int y = std::min(beside.top(), screen.bottom() - height());
     move(std::max(x, screen.left()), std::max(y, screen.top()));
-}
-
-CHelpWindow::~CHelpWindow()
-{
-    CloseFile();
-}
-
-void CHelpWindow::CloseFile()
-{
-    if (m_file)
-        m_chm.close(m_file);
-    m_file = nullptr;
-    m_path.clear();
-}
-
-void CHelpWindow::ShowTopic(const std::string& file, const std::string& page)
-{
-    const std::string located = LocateHelpFile(file, InstalledDataDirectory());
-    if (located != m_path) {
-        CloseFile();
-        if (!located.empty() && (m_file = m_chm.open(located.c_str())))
-            m_path = located;
-    }
-    if (!m_file) {
-        setWindowTitle(QString::fromUtf8(HelpCaption));
-        setPlainText(QString::fromUtf8("ヘルプファイル " + file + " が見つかりません。"));
-        return;
-    }
-    setSource(QUrl(QString::fromStdString(page)), QTextDocument::HtmlResource);
-}
-
-QVariant CHelpWindow::loadResource(int type, const QUrl& name)
-{
-    if (!m_file)
-        return {};
-    chmUnitInfo unit{};
-    // Links between pages come relative; the pages all stand in the file's top folder.
-    QString page = name.path();
-    if (!page.startsWith(QLatin1Char('/')))
-        page.prepend(QLatin1Char('/'));
-    const QByteArray path = page.toUtf8();
-    if (m_chm.resolveObject(m_file, path.constData(), &unit) != CHM_RESOLVE_SUCCESS)
-        return {};
-    QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
-    const LONGINT64 read =
-        m_chm.retrieveObject(m_file, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                             static_cast<LONGINT64>(unit.length));
-    bytes.truncate(read > 0 ? static_cast<qsizetype>(read) : 0);
-    // The pages are written in UTF-8.
-    if (type == QTextDocument::HtmlResource)
-        return QString::fromUtf8(bytes);
-    return bytes;
 }
 
 } // namespace tessuvo

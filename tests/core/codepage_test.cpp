@@ -15,6 +15,8 @@ TEST(Cp932Length, CountsOneForAsciiAndHalfWidthKatakanaTwoForTheRest)
     EXPECT_EQ(Cp932Length("[TESSUVO]てっすぼ"), 17u);
     EXPECT_EQ(Cp932Length("ＭＳ Ｐ"), 7u);
     EXPECT_EQ(Cp932Length("\xFF"), 1u); // a stray byte stands for itself
+    EXPECT_EQ(Cp932Length("a\nあ"), 4u);
+    EXPECT_EQ(Cp932Length("a\nあ", LineBreak::CrLf), 5u);
 }
 
 TEST(Cp932Prefix, NeverCutsACharacter)
@@ -24,6 +26,8 @@ TEST(Cp932Prefix, NeverCutsACharacter)
     EXPECT_EQ(Cp932Prefix(text, 3), 2u);
     EXPECT_EQ(Cp932Prefix(text, 4), 5u);
     EXPECT_EQ(Cp932Prefix(text, 100), text.size());
+    EXPECT_EQ(Cp932Prefix("a\n\nb", 4, LineBreak::CrLf), 2u); // never half a CR LF
+    EXPECT_EQ(Cp932Prefix("a\n\nb", 5, LineBreak::CrLf), 3u);
 }
 
 TEST(Cp932ToUtf8, ReadsShiftJis)

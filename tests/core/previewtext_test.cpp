@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
 
 using namespace tessuvo;
 
@@ -80,6 +83,48 @@ TEST_F(PreviewTextFileTest, OlderFilesAndMissingKeysReadAsBefore)
     EXPECT_EQ(ReadPreviewText(m_path), "[TESSUVO]");
     Put("[PREVIEW]\r\nSTRING=old\\nvalue\r\n");
     EXPECT_EQ(ReadPreviewText(m_path), "old\\nvalue");
+}
+
+// Only a mark of 1 says the value is escaped; any other, from a hand edit, leaves it as it is.
+TEST_F(PreviewTextFileTest, OnlyAMarkOfOneUnescapes)
+{
+    for (const auto& [mark, text] : {std::pair{"1", "a\nb"}, std::pair{"0", "a\\nb"},
+                                     std::pair{"2", "a\\nb"}, std::pair{"-1", "a\\nb"}}) {
+        Put(std::string("[PREVIEW]\nSTRING=a\\nb\nESCAPED=") + mark + "\n");
+        EXPECT_EQ(ReadPreviewText(m_path), text) << mark;
+    }
+}
+
+std::string Repeated(std::string_view piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// A stored text longer than the box takes is cut as a text, never inside an escape, to the
+// 1023 bytes of the plain one, a line break counting the two bytes it takes in the box.
+TEST_F(PreviewTextFileTest, ALongTextIsCutBetweenCharactersNotInsideAnEscape)
+{
+    const struct
+    {
+        std::string stored;
+        std::string text;
+    } cases[] = {
+        {Repeated("\\\\", 3000), std::string(1023, '\\')},
+        {Repeated("\\n", 600), std::string(511, '\n')},
+        {"x" + Repeated("\\n", 600), "x" + std::string(511, '\n')},
+        {Repeated("あ\\n", 300), Repeated("あ\n", 255) + "あ"},
+    };
+    for (const auto& c : cases) {
+        Put("[PREVIEW]\nSTRING=" + c.stored + "\nESCAPED=1\n");
+        const std::string text = ReadPreviewText(m_path);
+        EXPECT_EQ(text.size(), c.text.size()) << c.stored.substr(0, 8);
+        EXPECT_TRUE(text == c.text) << c.stored.substr(0, 8);
+        ASSERT_TRUE(WritePreviewText(text, m_path)); // and it is kept as it was read
+        EXPECT_TRUE(ReadPreviewText(m_path) == text) << c.stored.substr(0, 8);
+    }
 }
 
 } // namespace

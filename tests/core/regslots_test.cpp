@@ -108,20 +108,20 @@ TEST_F(RegSlotsTest, NoSuchTargetOrSlotReadsDefaultsAndWritesNothing)
                                        {ColorTarget::Text, 0}}) {
         EXPECT_EQ(Choice(target, slot), Empty);
         EXPECT_EQ(ReadSlotFace(m_path, target, slot, Face), FaceValues);
-        DeleteSlot(m_path, target, slot);
+        EXPECT_TRUE(DeleteSlot(m_path, target, slot)); // nothing to do, and nothing failed
     }
     EXPECT_EQ(RegisterSlot(m_path, none, 1, 2, 3), 0);
     EXPECT_EQ(RegisterSlot(m_path, three, 1, 2, 3), 0);
     EXPECT_EQ(Contents(), before);
 }
 
-TEST_F(RegSlotsTest, UnreadableFileReadsDefaults)
+TEST_F(RegSlotsTest, UnreadableFileReadsDefaultsAndEveryWriteFails)
 {
     fs::create_directory(m_path);
     EXPECT_EQ(Choice(ColorTarget::Background, 1), Empty);
     EXPECT_EQ(ReadSlotFace(m_path, ColorTarget::Text, 1, Face), FaceValues);
-    RegisterSlot(m_path, ColorTarget::Background, 1, 2, 3);
-    DeleteSlot(m_path, ColorTarget::Background, 1);
+    EXPECT_EQ(RegisterSlot(m_path, ColorTarget::Background, 1, 2, 3), SlotNotWritten);
+    EXPECT_FALSE(DeleteSlot(m_path, ColorTarget::Background, 1));
     EXPECT_TRUE(fs::is_directory(m_path));
     EXPECT_EQ(Listing(), (std::set<std::string>{".tessuvo.ini.lock", "tessuvo.ini"}));
 }

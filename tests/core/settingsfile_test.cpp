@@ -141,6 +141,42 @@ TEST_F(SettingsFileSafety, WriteKeepsHardLinksAndTheOwner)
     EXPECT_EQ(Int("FLG", "RGB"), 3);
 }
 
+// Where a rename would split hard links or change the owner, the file is written in place; a
+// shorter text must then leave no tail of the longer one behind.
+TEST_F(SettingsFileSafety, AShorterFileWrittenInPlaceKeepsNoStaleTail)
+{
+    const std::string link = (m_dir / "linked.ini").string();
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"hard link", [&] { fs::create_hard_link(m_path, link); }},
+        {"another owner", [&] { ASSERT_EQ(::chown(m_path.c_str(), Nobody, Nobody), 0); }},
+    };
+    for (const auto& [name, makeInPlace] : ways) {
+        if (std::string_view(name) == "another owner" && ::geteuid() != 0)
+            continue; // only root can write a file another user owns
+        fs::remove(link);
+        Put("[FLG]\nRGB=16\nTOPMOST=1\n");
+        makeInPlace();
+        EXPECT_TRUE(WritePrivateProfileStringA("FLG", "TOPMOST", std::nullopt, m_path)) << name;
+        EXPECT_EQ(Contents(), "[FLG]\nRGB=16\n") << name;
+    }
+}
+
+// The program never makes its own settings unreadable: a write that would take the file past
+// the size a read accepts is refused, leaving the file as it was and the fallback unused.
+TEST_F(SettingsFileSafety, AWriteThatWouldOutgrowTheReadableSizeIsRefused)
+{
+    const std::string fallback = (m_dir / "fallback.ini").string();
+    SetProfileFallback(m_path, fallback);
+    const std::string nearlyFull =
+        "[FLG]\nRGB=16\n;" + std::string(MaxProfileFileSize - 20, ' ') + "\n";
+    Put(nearlyFull);
+    EXPECT_FALSE(Write("PREVIEW", "STRING", "a text that no longer fits"));
+    EXPECT_EQ(fs::file_size(m_path), nearlyFull.size());
+    EXPECT_FALSE(fs::exists(fallback));
+    EXPECT_TRUE(Write("FLG", "RGB", "3")); // what still fits is written
+    EXPECT_EQ(Int("FLG", "RGB"), 3);
+}
+
 TEST_F(SettingsFileSafety, FailedWriteMovesTheSettingsToTheFallback)
 {
     Put("; mine\n[FLG]\nRGB=16\n");

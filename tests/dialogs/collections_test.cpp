@@ -10,7 +10,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
 
 using namespace tessuvo;
 using namespace tessuvo::res;
@@ -206,6 +214,43 @@ TEST_F(RegColorTest, FullSetShowsTheMessageAndWritesNothing)
     EXPECT_EQ(message, "登録する場所がありません。どれか色を削除してから登録して下さい。");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(ReadSettings(), full);
+}
+
+// With the settings file unwritable (a folder in its place), registering and deleting say so
+// instead of seeming to succeed.
+TEST_F(RegColorTest, RegisterAndDeleteSayWhenTheFileCannotBeWritten)
+{
+    std::filesystem::create_directory(SettingsFile());
+
+    using Box = std::tuple<std::string, std::string, QMessageBox::Icon>; // caption, text, icon
+    std::vector<Box> boxes;
+    const auto answerTheBox = [&] {
+        WhenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            boxes.emplace_back(box->windowTitle().toStdString(), box->text().toStdString(),
+                               box->icon());
+            box->accept();
+        });
+    };
+    CRegColorDlg dlg(SettingsFile(), ColorTarget::Background, {1, 2, 3}, nullptr);
+    Run(dlg, [&] {
+        answerTheBox();
+        Click(dlg, IDC_REG_REGISTER);
+        EXPECT_EQ(Face(Slot(dlg, 1)), dlg.palette().color(QPalette::Button));
+        QTest::mouseClick(Slot(dlg, 1), Qt::LeftButton);
+        answerTheBox();
+        Click(dlg, IDC_REG_DELETE);
+        EXPECT_TRUE(dlg.isVisible());
+        Click(dlg, IDCANCEL);
+    });
+    std::filesystem::remove(SettingsFile());
+    EXPECT_EQ(boxes, (std::vector<Box>{
+                         {"Tessuvo", "色を登録できませんでした。設定ファイルに書き込めません。",
+                          QMessageBox::Warning},
+                         {"Tessuvo", "色を削除できませんでした。設定ファイルに書き込めません。",
+                          QMessageBox::Warning},
+                     }));
 }
 
 TEST_F(RegColorTest, SlotsShowWhatTheFileHoldsAtEachPaint)

@@ -143,11 +143,14 @@ TEST_F(MainWindowTest, UnrecognisedTextStaysWithTheCaretWhereEnterWasPressed)
     EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
 }
 
-TEST_F(MainWindowTest, TypingIsLimitedToThirteenBytesButEnterStillCommits)
+TEST_F(MainWindowTest, TypingIsLimitedToThirteenBytesALineBreakTakingTwo)
 {
     Open();
-    Type(IDC_EDIT_BG, QStringLiteral("255, 128, 10XYZ"));
-    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 128, 10}));
+    Type(IDC_EDIT_BG, QStringLiteral(" 12, 34, 56XYZ")); // full at 13: no room for Enter
+    EXPECT_EQ(EditText(IDC_EDIT_BG), " 12, 34, 56XY");
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    Type(IDC_EDIT_BG, QStringLiteral(" 12, 34, 56")); // the longest colour text leaves room
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{12, 34, 56}));
     EditBox* edit = Edit(IDC_EDIT_BG);
     edit->selectAll();
     TypeText(edit, QStringLiteral("背景色背景色背景"));
@@ -309,12 +312,13 @@ TEST_F(MainWindowTest, TagStaysInTheBoxWhenTheNotationShowsNoText)
     Open("[FLG]\nRGB=7\n");
     Command(ID_BODY_TAG);
     EXPECT_EQ(EditText(IDC_EDIT_BG), R"(<BODY bgcolor="#ffffff" text="#000000">)");
-    // Enter after a line longer than the buffer neither applies nor loses the text.
+    // The tag fills the box past its limit: Enter finds no room, and neither applies nor
+    // loses the text.
     EditBox* edit = Edit(IDC_EDIT_BG);
     edit->setFocus();
     edit->moveCursor(QTextCursor::End);
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(EditText(IDC_EDIT_BG), "<BODY bgcolor=\"#ffffff\" text=\"#000000\">\n");
+    EXPECT_EQ(EditText(IDC_EDIT_BG), R"(<BODY bgcolor="#ffffff" text="#000000">)");
     EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
 }
 

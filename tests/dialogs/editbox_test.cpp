@@ -66,7 +66,7 @@ TEST(EditBoxTest, TheLimitCountsCodePageBytesHoweverTheTextArrives)
         {Entry::Composed, Multi | ControlStyle::UpperCase, "#ff80ab", "#FF80AB"},
         {Entry::Pasted, Multi, "12\n34\r\n56", "12\n34\n56"},
         {Entry::Pasted, ControlStyle::None, "12\n34\r\n56", "12 34 56"},
-        {Entry::Pasted, Multi, "ABCDEFGHIJKL\nMN", "ABCDEFGHIJKL\nM"}, // breaks count nothing
+        {Entry::Pasted, Multi, "ABCDEFGHIJK\nMN", "ABCDEFGHIJK\n"}, // a break takes two
         {Entry::Pasted, ControlStyle::None, "ABCDEFGHIJKL\nMN", "ABCDEFGHIJKL "},
     };
     for (const auto& c : cases) {
@@ -75,6 +75,50 @@ TEST(EditBoxTest, TheLimitCountsCodePageBytesHoweverTheTextArrives)
         Enter(edit, c.entry, QString::fromUtf8(c.input));
         EXPECT_EQ(edit.GetWindowText(), c.expected)
             << static_cast<int>(c.entry) << " " << static_cast<unsigned>(c.style) << " " << c.input;
+    }
+}
+
+std::string Repeated(std::string_view piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// A line break takes the two bytes of CR LF from the limit, typed or pasted; a huge paste is cut
+// to what fits before it is inserted.
+TEST(EditBoxTest, ALineBreakTakesTwoBytesOfTheLimit)
+{
+    const struct
+    {
+        std::size_t limit;
+        const char* before;
+        int selStart, selEnd;
+        std::string pasted; // empty: Enter is pressed
+        std::string after;
+    } cases[] = {
+        {13, "255,255,255", 11, 11, "", "255,255,255\n"},
+        {13, "255,255,255,", 12, 12, "", "255,255,255,"},
+        {13, "ABCDEFGHIJKLM", 0, -1, "", "\n"}, // the selection's room
+        {13, "", 0, 0, Repeated("\r\n", 1000), std::string(6, '\n')},
+        {1024, "", 0, 0, std::string(1 << 20, '\n'), std::string(512, '\n')},
+        {1024, "a", 1, 1, std::string(1 << 20, '\n'), "a" + std::string(511, '\n')},
+    };
+    for (const auto& c : cases) {
+        EditBox edit(ControlStyle::Multiline);
+        edit.SetLimitText(c.limit);
+        edit.SetWindowText(c.before);
+        edit.SetSel(c.selStart, c.selEnd);
+        if (c.pasted.empty()) {
+            QTest::keyClick(&edit, Qt::Key_Return);
+        } else {
+            QApplication::clipboard()->setText(QString::fromStdString(c.pasted));
+            edit.paste();
+        }
+        const std::string text = edit.GetWindowText();
+        EXPECT_EQ(text.size(), c.after.size()) << c.before << " " << c.pasted.size();
+        EXPECT_TRUE(text == c.after) << c.before << " " << c.pasted.size();
     }
 }
 

@@ -23,6 +23,13 @@ check "and says so in one line" "1" "$(grep -c -- '--bogus' <<<"$message")"
 wait_for_window() { # title pattern; the window id, or nothing when it did not appear
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
+wait_for_no_window() { # title pattern; fails when such a window is still shown after 5 s
+    for _ in $(seq 50); do
+        [[ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 
 # 2. The help window opens from 目次 beside the main window, takes input while the main window
 # runs, and follows a link.
@@ -35,7 +42,19 @@ if [[ -n "$help" ]]; then
     xdotool key Tab Return # the first link: 色の決め方と表記
     check "a link inside the help file is followed" "yes" \
         "$([[ -n "$(wait_for_window '色の決め方と表記')" ]] && echo yes || echo no)"
+    xdotool key alt+Left
+    check "Alt+Left goes back" "yes" \
+        "$([[ -n "$(wait_for_window 'Tessuvo ヘルプ 目次')" ]] && echo yes || echo no)"
+    xdotool key Escape
+    check "Escape closes the help window" "yes" \
+        "$(wait_for_no_window 'Tessuvo ヘルプ 目次' && echo yes || echo no)"
 fi
+# F1 in the main window opens the contents too.
+xdotool windowfocus --sync "$window"
+sleep 0.2
+xdotool key F1
+check "F1 opens the contents" "yes" \
+    "$([[ -n "$(wait_for_window 'Tessuvo ヘルプ 目次')" ]] && echo yes || echo no)"
 xdotool windowfocus --sync "$window"
 sleep 0.2
 
