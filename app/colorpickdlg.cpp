@@ -2,6 +2,7 @@
 
 #include "colorvisionband.h"
 #include "contrastlinelabel.h"
+#include "collections/pairhistory.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "core/entercommit.h"
@@ -14,6 +15,7 @@
 #include "dialogs/tags/previewtextdlg.h"
 #include "help/helppath.h"
 #include "pastecolor.h"
+#include "pairhistorymenu.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -24,6 +26,7 @@
 #include "previewband.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "settings/keptpair.h"
 #include "settings/previewtext.h"
 #include "settings/profile.h"
 #include "settings/settingskeys.h"
@@ -149,6 +152,11 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
         m_editBg, [this] { OnPasteColor(PasteInto::Background, m_editBg, m_editBg->rect()); });
     AddPasteToContextMenu(m_editFg,
                           [this] { OnPasteColor(PasteInto::Text, m_editFg, m_editFg->rect()); });
+    route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
+
+    m_pairHistoryMenu = new PairHistoryMenu(m_iniPath, this);
+    menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
+    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::OnChoosePair);
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -222,6 +230,12 @@ void CColorPickDlg::OnInitDialog()
     // Before the window is placed: it is centred, or kept on the screen, at its taller size.
     m_contrastLine->SetShown(m_contrastLineShown);
     PlaceWindow(keys::Read(keys::PositionX, m_iniPath), keys::Read(keys::PositionY, m_iniPath));
+    if (const auto kept = ReadKeptPair(m_iniPath)) {
+        m_keepColors = true;
+        GetMenu()->CheckMenuItem(ID_KEEP_COLORS, MF_CHECKED);
+        SetColor(ColorTarget::Background, kept->background);
+        SetColor(ColorTarget::Text, kept->text);
+    }
 
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
@@ -399,6 +413,26 @@ void CColorPickDlg::CopyThroughEdit(EditBox* edit)
     edit->SetSel(0, -1);
     edit->ScrollCaret();
     edit->Copy();
+    RememberPair();
+}
+
+void CColorPickDlg::RememberPair()
+{
+    // The copy is done whatever becomes of this write.
+    RecordPair(m_iniPath, {BackgroundColor(), TextColor()});
+}
+
+void CColorPickDlg::OnChoosePair(const ColorPair& pair)
+{
+    SetColor(ColorTarget::Background, pair.background);
+    SetColor(ColorTarget::Text, pair.text);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnKeepColors()
+{
+    m_keepColors = !m_keepColors;
+    GetMenu()->CheckMenuItem(ID_KEEP_COLORS, m_keepColors ? MF_CHECKED : MF_UNCHECKED);
 }
 
 void CColorPickDlg::OnBodyTag()
@@ -495,6 +529,7 @@ void CColorPickDlg::OnRButtonDown()
 void CColorPickDlg::OnGradationTag()
 {
     CGradationTagDlg dlg(m_iniPath, this);
+    connect(&dlg, &CGradationTagDlg::tagsCopied, this, &CColorPickDlg::RememberPair);
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
     dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
@@ -557,6 +592,7 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         connect(menu.addAction(QString::fromUtf8(CopyCssVariablesText)), &QAction::triggered, this,
                 &CColorPickDlg::OnCopyCssVariables);
         AddPasteAsColor(menu, [this] { OnPasteColor(PasteInto::Band, Client(), PreviewBand); });
+        menu.addMenu(m_pairHistoryMenu);
     }
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
         if (!menu.isEmpty())
@@ -636,6 +672,7 @@ void CColorPickDlg::OnCopyCss()
     const std::string css = "color: " + CssColor(TextColor()) +
                             "; background-color: " + CssColor(BackgroundColor()) + ";";
     QGuiApplication::clipboard()->setText(QString::fromStdString(css));
+    RememberPair();
 }
 
 void CColorPickDlg::OnOutputHtml()
@@ -713,8 +750,8 @@ void CColorPickDlg::closeEvent(QCloseEvent* event)
 
 void CColorPickDlg::OnClose()
 {
-    // Options and position in one replacement of the file, under the settings lock: neither a
-    // crash nor a second copy closing at the same moment leaves half of them written.
+    // Options, position and the kept pair in one replacement of the file, under the settings lock:
+    // neither a crash nor a second copy closing at the same moment leaves half of them written.
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
@@ -729,6 +766,8 @@ void CColorPickDlg::OnClose()
         options.push_back(keys::Entry(keys::ContrastLine, contrastLine));
     if (m_outputChosen)
         options.push_back(keys::Entry(keys::Output, output));
+    const KeptPairWrites kept(m_keepColors, {BackgroundColor(), TextColor()});
+    options.insert(options.end(), kept.Entries().begin(), kept.Entries().end());
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
 }

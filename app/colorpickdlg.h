@@ -3,6 +3,7 @@
 #include "core/color.h"
 #include "core/colorvision.h"
 #include "core/pastecolor.h"
+#include "core/colorpair.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 #include "tags/outputstyle.h"
@@ -20,6 +21,7 @@ namespace tessuvo {
 
 class ContrastLineLabel;
 class EditBox;
+class PairHistoryMenu;
 class ScrollBar;
 
 // The main colour window: the background and text colour, held by six scroll bars.
@@ -101,6 +103,10 @@ private:
     void OnCopyCssVariables();
     void OnPasteColor(PasteInto into, QWidget* at, QRect area);
     void CopyThroughBox(ColorTarget target, const std::string& text);
+    void OnKeepColors();
+    void OnChoosePair(const ColorPair& pair);
+    // Puts the pair of this moment first in the history: done after every copy.
+    void RememberPair();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -137,6 +143,8 @@ private:
     int m_notation = 0;
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
+    bool m_keepColors = false;
+    PairHistoryMenu* m_pairHistoryMenu = nullptr;
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;

@@ -1,6 +1,8 @@
 #include "app/colorpickdlg.h"
 #include "app/colorvisionband.h"
 #include "app/previewband.h"
+#include "app/pairhistorymenu.h"
+#include "collections/pairhistory.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "platform/dialogfont.h"
@@ -137,6 +139,50 @@ void GradationRegenerate30Bytes(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(GradationRegenerate30Bytes)->Unit(benchmark::kMicrosecond);
+
+// Opening the history menu with 20 pairs: the section read from the file, the items with their
+// icons built, and the menu shown and painted.
+void PairHistoryMenuOpen20(benchmark::State& state)
+{
+    const std::string path = SettingsPath(ExecutableDirectory());
+    std::filesystem::remove(path);
+    for (int n = 0; n < PairHistoryLimit; ++n)
+        RecordPair(path, {{n * 12, 255 - n * 12, 128}, {0, n, 255 - n}});
+    QWidget owner;
+    PairHistoryMenu menu(path, &owner);
+    for (auto _ : state) {
+        menu.popup(QPoint(0, 0));
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(menu.actions().size());
+        menu.hide();
+    }
+    state.counters["items"] = static_cast<double>(menu.actions().size());
+    std::filesystem::remove(path);
+}
+BENCHMARK(PairHistoryMenuOpen20)->Unit(benchmark::kMicrosecond);
+
+// The copy command with its history write: the value copied, the pair put first among 20 and
+// the section written (a file flushed to the disk).
+void CopyWithHistory(benchmark::State& state)
+{
+    const std::string path = SettingsPath(ExecutableDirectory());
+    std::filesystem::remove(path);
+    for (int n = 0; n < PairHistoryLimit; ++n)
+        RecordPair(path, {{n, 0, 0}, {255, 255, 255}});
+    CColorPickDlg dlg(path);
+    dlg.show();
+    QApplication::processEvents();
+    QAction* copy = dlg.GetMenu()->Command(res::ID_BG_COPY);
+    int n = 0;
+    for (auto _ : state) {
+        // A pair not first yet, so that every copy writes.
+        dlg.ApplyColorText(ColorTarget::Background, n++ % 2 ? "#000000" : "#010000");
+        copy->trigger();
+    }
+    dlg.reject();
+    std::filesystem::remove(path);
+}
+BENCHMARK(CopyWithHistory)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -26,6 +26,8 @@ constexpr MenuItem ToolMenu[] = {
     {"文字色(&F)", 0, TextTools},
     {"ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ(&G)", ID_GRADATION_TAG, {}},
     {"背景色と文字色を入れ替える(&W)", ID_SWAP_COLORS, {}},
+    // A pop-up that the window fills when it opens.
+    {"最近使った組み合わせ(&H)", ID_PAIR_HISTORY, {}},
 };
 
 constexpr MenuItem NotationMenu[] = {
@@ -51,6 +53,7 @@ constexpr MenuItem SettingsMenu[] = {
     {"常に手前に表示する(&T)", ID_TOPMOST, {}},
     {"出力形式(&O)", 0, OutputStyleMenu},
     {"コントラストを表示(&R)", ID_CONTRAST_LINE, {}},
+    {"終了時の色を次に使う(&K)", ID_KEEP_COLORS, {}},
 };
 
 constexpr MenuItem HelpMenu[] = {

@@ -105,4 +105,8 @@ inline constexpr int ID_OUTPUT_CSS = 33001;
 inline constexpr int ID_CONTRAST_LINE = 33040;
 inline constexpr int ID_SWAP_COLORS = 33041;
 
+// The pair kept at close and the history of pairs
+inline constexpr int ID_KEEP_COLORS = 33060;
+inline constexpr int ID_PAIR_HISTORY = 33061;
+
 } // namespace tessuvo::res

@@ -34,6 +34,11 @@ inline constexpr IntKey ContrastLine{"FLG", "CONTRASTLINE", 0};
 // What the tag commands write: 0 HTML tags, 1 CSS.
 inline constexpr IntKey Output{"FLG", "OUTPUT", 0};
 
+// The pair the window closed with, shown at the next start while KEEPCOLORS is 1 (keptpair.h).
+inline constexpr IntKey KeepColors{"FLG", "KEEPCOLORS", 0};
+inline constexpr TextKey KeptBackground{"FLG", "BGCOLOR", "#FFFFFF"};
+inline constexpr TextKey KeptText{"FLG", "FGCOLOR", "#000000"};
+
 // -1 places the window in the middle of the desktop.
 inline constexpr IntKey PositionX{"POSITION", "X", -1};
 inline constexpr IntKey PositionY{"POSITION", "Y", -1};

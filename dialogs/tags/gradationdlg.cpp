@@ -223,6 +223,7 @@ void CGradationTagDlg::CopyThroughText(const std::string& text)
     m_editText->Copy();
     m_text = kept;
     UpdateData(false);
+    emit tagsCopied();
 }
 
 void CGradationTagDlg::contextMenuEvent(QContextMenuEvent* event)

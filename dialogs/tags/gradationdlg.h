@@ -36,6 +36,10 @@ public:
     Color m_end;
     OutputStyle m_outputStyle = OutputStyle::HtmlTags;
 
+signals:
+    // The tags have been put on the clipboard.
+    void tagsCopied();
+
 protected:
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
