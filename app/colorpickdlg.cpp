@@ -1,15 +1,21 @@
 #include "colorpickdlg.h"
 
+#include "colorvisionband.h"
+#include "contrastlinelabel.h"
+#include "collections/pairhistory.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
 #include "core/entercommit.h"
 #include "core/scrollcodes.h"
+#include "cssoutput.h"
 #include "dialogs/collections/choosecolor.h"
 #include "dialogs/help/aboutdlg.h"
 #include "dialogs/help/htmlhelp.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "dialogs/tags/previewtextdlg.h"
 #include "help/helppath.h"
+#include "pastecolor.h"
+#include "pairhistorymenu.h"
 #include "placement.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -20,11 +26,12 @@
 #include "previewband.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "settings/keptpair.h"
 #include "settings/previewtext.h"
 #include "settings/profile.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
-#include "tags/tagtext.h"
+#include "tags/csstext.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -91,6 +98,7 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
       m_iniPath(std::move(iniPath))
 {
     DoDataExchange();
+    m_contrastLine = new ContrastLineLabel(Client());
     m_editBg->setFont(CompactDialogFont());
     m_editFg->setFont(CompactDialogFont());
 
@@ -135,6 +143,25 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
     route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
     route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
     route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
+    route(ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine);
+    route(ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors);
+    route(ID_OUTPUT_HTML, &CColorPickDlg::OnOutputHtml);
+    route(ID_OUTPUT_CSS, &CColorPickDlg::OnOutputCss);
+
+    for (const auto& [button, target] : {std::pair(m_btnBgCopy, ColorTarget::Background),
+                                         std::pair(m_btnFgCopy, ColorTarget::Text)})
+        AddCopyFormatMenu(
+            button, [this, target] { return BarsOf(target).Get(); },
+            [this, target](const std::string& text) { CopyThroughBox(target, text); });
+    AddPasteToContextMenu(
+        m_editBg, [this] { OnPasteColor(PasteInto::Background, m_editBg, m_editBg->rect()); });
+    AddPasteToContextMenu(m_editFg,
+                          [this] { OnPasteColor(PasteInto::Text, m_editFg, m_editFg->rect()); });
+    route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
+
+    m_pairHistoryMenu = new PairHistoryMenu(m_iniPath, this);
+    menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
+    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::OnChoosePair);
     for (const auto& [area, command] : PickAreaItems)
         connect(menu->Command(command), &QAction::triggered, this,
                 [this, a = area] { OnPickArea(a); });
@@ -205,7 +232,18 @@ void CColorPickDlg::OnInitDialog()
     m_topMost = keys::Read(keys::TopMost, m_iniPath);
     m_notation = keys::Read(keys::Notation, m_iniPath);
     m_previewMode = keys::Read(keys::PreviewMode, m_iniPath);
+    m_contrastLineLoaded = keys::Read(keys::ContrastLine, m_iniPath) == 1;
+    m_contrastLineShown = m_contrastLineLoaded;
+    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, m_contrastLineShown ? MF_CHECKED : MF_UNCHECKED);
+    // Before the window is placed: it is centred, or kept on the screen, at its taller size.
+    m_contrastLine->SetShown(m_contrastLineShown);
     PlaceWindow(keys::Read(keys::PositionX, m_iniPath), keys::Read(keys::PositionY, m_iniPath));
+    if (const auto kept = ReadKeptPair(m_iniPath)) {
+        m_keepColors = true;
+        GetMenu()->CheckMenuItem(ID_KEEP_COLORS, MF_CHECKED);
+        SetColor(ColorTarget::Background, kept->background);
+        SetColor(ColorTarget::Text, kept->text);
+    }
 
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
@@ -214,6 +252,8 @@ void CColorPickDlg::OnInitDialog()
     CheckRadioGroup(PickAreaItems, m_eyedropper.PickArea());
 
     m_previewText = ReadPreviewText(m_iniPath);
+    m_outputStyle = OutputStyleFromSetting(keys::Read(keys::Output, m_iniPath));
+    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, m_outputStyle);
 }
 
 void CColorPickDlg::PlaceWindow(int x, int y)
@@ -242,8 +282,8 @@ void CColorPickDlg::showEvent(QShowEvent* event)
 
 void CColorPickDlg::PaintClient(QPainter& painter)
 {
-    PaintPreviewBand(painter, m_previewMode, BackgroundColor(), TextColor(),
-                     QString::fromStdString(m_previewText));
+    PaintSimulatedBand(painter, m_previewMode, BackgroundColor(), TextColor(),
+                       QString::fromStdString(m_previewText), m_colorVision);
     if (m_colorsStale) {
         // After this paint, not inside it: rewriting the texts repaints the edit boxes.
         m_colorsStale = false;
@@ -281,11 +321,16 @@ void CColorPickDlg::RefreshColors()
         m_editFg->SetWindowText(*FormatColor(m_notation, fg));
     }
     Client()->repaint(PreviewBand.united(PreviewTextBox));
+    if (m_contrastLineShown)
+        m_contrastLine->ShowPair(bg, fg, m_colorVision);
 }
 
 void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
 {
-    const auto color = ColorFromText(text);
+    // A translucent CSS colour shows as it would on the page: a text colour over the background,
+    // a background over white.
+    const Color backdrop = target == ColorTarget::Text ? BackgroundColor() : Color{255, 255, 255};
+    const auto color = ColorFromTypedText(text, backdrop);
     if (!color)
         return;
     SetColor(target, *color);
@@ -385,11 +430,31 @@ void CColorPickDlg::CopyThroughEdit(EditBox* edit)
     edit->SetSel(0, -1);
     edit->ScrollCaret();
     edit->Copy();
+    RememberPair();
+}
+
+void CColorPickDlg::RememberPair()
+{
+    // The copy is done whatever becomes of this write.
+    RecordPair(m_iniPath, {BackgroundColor(), TextColor()});
+}
+
+void CColorPickDlg::OnChoosePair(const ColorPair& pair)
+{
+    SetColor(ColorTarget::Background, pair.background);
+    SetColor(ColorTarget::Text, pair.text);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnKeepColors()
+{
+    m_keepColors = !m_keepColors;
+    GetMenu()->CheckMenuItem(ID_KEEP_COLORS, m_keepColors ? MF_CHECKED : MF_UNCHECKED);
 }
 
 void CColorPickDlg::OnBodyTag()
 {
-    m_strBg = BodyTag(BackgroundColor(), TextColor());
+    m_strBg = BodyOutput(m_outputStyle, BackgroundColor(), TextColor());
     UpdateData(false);
     CopyThroughEdit(m_editBg);
     RefreshColors();
@@ -397,7 +462,8 @@ void CColorPickDlg::OnBodyTag()
 
 void CColorPickDlg::OnFontTag()
 {
-    m_strFg = FontTag(TextColor(), keys::Read(keys::UseFont, m_iniPath), m_previewText);
+    m_strFg =
+        FontOutput(m_outputStyle, TextColor(), keys::Read(keys::UseFont, m_iniPath), m_previewText);
     UpdateData(false);
     CopyThroughEdit(m_editFg);
     RefreshColors();
@@ -487,11 +553,13 @@ void CColorPickDlg::OnGradationTag()
 {
     CGradationTagDlg dlg(m_iniPath, this);
     dlg.UsePickArea(m_eyedropper.PickArea());
+    connect(&dlg, &CGradationTagDlg::tagsCopied, this, &CColorPickDlg::RememberPair);
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
     dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
                     (dlg.m_start.green + dlg.m_end.green) / 2,
                     (dlg.m_start.blue + dlg.m_end.blue) / 2};
+    dlg.m_outputStyle = m_outputStyle;
     dlg.DoModal();
 }
 
@@ -543,8 +611,13 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     QMenu menu(this);
-    if (OverPreviewBand(clientPoint))
+    if (OverPreviewBand(clientPoint)) {
         AddContrastItems(menu);
+        connect(menu.addAction(QString::fromUtf8(CopyCssVariablesText)), &QAction::triggered, this,
+                &CColorPickDlg::OnCopyCssVariables);
+        AddPasteAsColor(menu, [this] { OnPasteColor(PasteInto::Band, Client(), PreviewBand); });
+        menu.addMenu(m_pairHistoryMenu);
+    }
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
         if (!menu.isEmpty())
             menu.addSeparator();
@@ -565,7 +638,7 @@ bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
 void CColorPickDlg::AddContrastItems(QMenu& menu)
 {
     const Color background = BackgroundColor(), text = TextColor();
-    menu.addAction(QString::fromStdString(ContrastSummary(background, text)))->setEnabled(false);
+    menu.addAction(QString::fromStdString(ContrastReadout()))->setEnabled(false);
     const auto addFit = [&](const char* label, double ratio) {
         const auto fitted = NearestPassingTextColor(text, background, ratio);
         QAction* action = menu.addAction(QString::fromUtf8(label));
@@ -578,6 +651,38 @@ void CColorPickDlg::AddContrastItems(QMenu& menu)
     addFit("文字色をAAA(7:1)に合わせる", RatioAAA);
     connect(menu.addAction(QString::fromUtf8("CSSとしてコピー")), &QAction::triggered, this,
             &CColorPickDlg::OnCopyCss);
+    menu.addSeparator();
+    menu.addAction(GetMenu()->Command(ID_SWAP_COLORS));
+    AddColorVisionMenu(menu, m_colorVision, [this](ColorVision vision) { SetColorVision(vision); });
+}
+
+// The band's readout, which is also the contrast line's tooltip.
+std::string CColorPickDlg::ContrastReadout() const
+{
+    const Color background = BackgroundColor(), text = TextColor();
+    return ContrastSummary(background, text) + SimulatedRatioNote(background, text, m_colorVision);
+}
+
+void CColorPickDlg::OnContrastLine()
+{
+    m_contrastLineShown = !m_contrastLineShown;
+    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, m_contrastLineShown ? MF_CHECKED : MF_UNCHECKED);
+    m_contrastLine->SetShown(m_contrastLineShown);
+    RefreshColors();
+}
+
+void CColorPickDlg::OnSwapColors()
+{
+    const Color background = BackgroundColor(), text = TextColor();
+    SetColor(ColorTarget::Background, text);
+    SetColor(ColorTarget::Text, background);
+    RefreshColors();
+}
+
+void CColorPickDlg::SetColorVision(ColorVision vision)
+{
+    m_colorVision = vision;
+    RefreshColors();
 }
 
 void CColorPickDlg::OnFitTextColor(const Color& color)
@@ -591,6 +696,51 @@ void CColorPickDlg::OnCopyCss()
     const std::string css = "color: " + CssColor(TextColor()) +
                             "; background-color: " + CssColor(BackgroundColor()) + ";";
     QGuiApplication::clipboard()->setText(QString::fromStdString(css));
+    RememberPair();
+}
+
+void CColorPickDlg::OnOutputHtml()
+{
+    SetOutputStyle(OutputStyle::HtmlTags);
+}
+
+void CColorPickDlg::OnOutputCss()
+{
+    SetOutputStyle(OutputStyle::Css);
+}
+
+void CColorPickDlg::SetOutputStyle(OutputStyle style)
+{
+    m_outputStyle = style;
+    m_outputChosen = true;
+    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, style);
+}
+
+void CColorPickDlg::OnCopyCssVariables()
+{
+    CopyThroughBox(ColorTarget::Background, CssVariables(BackgroundColor(), TextColor()));
+}
+
+// Every colour the clipboard gives goes in as any other: bars first, then one refresh.
+void CColorPickDlg::OnPasteColor(PasteInto into, QWidget* at, QRect area)
+{
+    const PastedColors colors = PasteColorsFromClipboard(into, BackgroundColor(), at, area);
+    if (colors.background)
+        SetColor(ColorTarget::Background, *colors.background);
+    if (colors.text)
+        SetColor(ColorTarget::Text, *colors.text);
+    if (colors.background || colors.text)
+        RefreshColors();
+}
+
+// As the tags go: through the colour's edit box, which shows its value again afterwards.
+void CColorPickDlg::CopyThroughBox(ColorTarget target, const std::string& text)
+{
+    const bool background = target == ColorTarget::Background;
+    (background ? m_strBg : m_strFg) = text;
+    UpdateData(false);
+    CopyThroughEdit(background ? m_editBg : m_editFg);
+    RefreshColors();
 }
 
 void CColorPickDlg::OnSysCommand(unsigned id, long)
@@ -603,7 +753,11 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
     if (id == 0 && OverPreviewBand(clientPoint))
-        return ContrastSummary(BackgroundColor(), TextColor());
+        return ContrastReadout();
+    if (id == IDC_BG_TAG)
+        return BodyCommandName(m_outputStyle);
+    if (id == IDC_FG_TAG)
+        return FontCommandName(m_outputStyle);
     if (const char* text = ButtonToolTip(id))
         return text;
     if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)
@@ -620,15 +774,24 @@ void CColorPickDlg::closeEvent(QCloseEvent* event)
 
 void CColorPickDlg::OnClose()
 {
-    // Options and position in one replacement of the file, under the settings lock: neither a
-    // crash nor a second copy closing at the same moment leaves half of them written.
+    // Options, position and the kept pair in one replacement of the file, under the settings lock:
+    // neither a crash nor a second copy closing at the same moment leaves half of them written.
     const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
                       previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
                       y = std::to_string(pos().y());
+    const std::string output = std::to_string(static_cast<int>(m_outputStyle));
     std::vector<ProfileEntry> options = {
         keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
         keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
         keys::Entry(keys::PositionY, y)};
+    // Left as the file has it unless changed: a file without the key stays without it.
+    const std::string contrastLine = m_contrastLineShown ? "1" : "0";
+    if (m_contrastLineShown != m_contrastLineLoaded)
+        options.push_back(keys::Entry(keys::ContrastLine, contrastLine));
+    if (m_outputChosen)
+        options.push_back(keys::Entry(keys::Output, output));
+    const KeptPairWrites kept(m_keepColors, {BackgroundColor(), TextColor()});
+    options.insert(options.end(), kept.Entries().begin(), kept.Entries().end());
     const std::string pickArea = std::to_string(m_eyedropper.PickArea());
     if (m_eyedropper.PickArea() != PickAreaFromValue(m_pickAreaRead))
         options.push_back(keys::Entry(keys::PickArea, pickArea));

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/colorvision.h"
+#include "core/pastecolor.h"
+#include "core/colorpair.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
+#include "tags/outputstyle.h"
 
 #include <QIcon>
 #include <memory>
@@ -15,7 +19,9 @@ class QPushButton;
 
 namespace tessuvo {
 
+class ContrastLineLabel;
 class EditBox;
+class PairHistoryMenu;
 class ScrollBar;
 
 // The main colour window: the background and text colour, held by six scroll bars.
@@ -89,6 +95,20 @@ private:
     void AddContrastItems(QMenu& menu);
     void OnFitTextColor(const Color& color);
     void OnCopyCss();
+    void OnContrastLine();
+    void OnSwapColors();
+    void SetColorVision(ColorVision vision);
+    std::string ContrastReadout() const;
+    void OnOutputHtml();
+    void OnOutputCss();
+    void SetOutputStyle(OutputStyle style);
+    void OnCopyCssVariables();
+    void OnPasteColor(PasteInto into, QWidget* at, QRect area);
+    void CopyThroughBox(ColorTarget target, const std::string& text);
+    void OnKeepColors();
+    void OnChoosePair(const ColorPair& pair);
+    // Puts the pair of this moment first in the history: done after every copy.
+    void RememberPair();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
@@ -126,10 +146,21 @@ private:
     int m_notation = 0;
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
+    bool m_keepColors = false;
+    PairHistoryMenu* m_pairHistoryMenu = nullptr;
     int m_pickAreaRead = DefaultPickArea; // as the settings file had it
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;
+    ContrastLineLabel* m_contrastLine = nullptr;
+    bool m_contrastLineShown = false;
+    // As the settings file had it: the key is written only when the user changed it.
+    bool m_contrastLineLoaded = false;
+    // A view for this run only, never saved and never in what is copied.
+    ColorVision m_colorVision = ColorVision::Normal;
+    OutputStyle m_outputStyle = OutputStyle::HtmlTags;
+    // Written back only once chosen, so that a file without the key stays as it was.
+    bool m_outputChosen = false;
 };
 
 } // namespace tessuvo

@@ -1,6 +1,10 @@
+#include "core/colorformats.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
+#include "core/csscolor.h"
+#include "core/pastecolor.h"
 #include "settings/profile.h"
+#include "tags/csstext.h"
 #include "tags/gradation.h"
 
 #include <benchmark/benchmark.h>
@@ -21,6 +25,26 @@ void RecogniseColour(benchmark::State& state)
 }
 BENCHMARK(RecogniseColour);
 
+// One form of CSS colour text at a time; the wide-gamut ones run the gamut mapping's search.
+void ReadCssColour(benchmark::State& state, const char* text)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadCssColor(text, {255, 255, 255}));
+}
+BENCHMARK_CAPTURE(ReadCssColour, hex, "#1e3a5f80");
+BENCHMARK_CAPTURE(ReadCssColour, name, "LightGoldenrodYellow");
+BENCHMARK_CAPTURE(ReadCssColour, declaration, "background-color: #1e3a5f;");
+BENCHMARK_CAPTURE(ReadCssColour, rgb_commas, "rgba(30, 58, 95, 0.5)");
+BENCHMARK_CAPTURE(ReadCssColour, rgb_spaces, "rgb(11.8% 22.7% 37.3% / 50%)");
+BENCHMARK_CAPTURE(ReadCssColour, hsl, "hsl(0.25turn 60% 40%)");
+BENCHMARK_CAPTURE(ReadCssColour, hwb, "hwb(210 12% 63%)");
+BENCHMARK_CAPTURE(ReadCssColour, lab, "lab(52.2345% 40.1645 59.9971)");
+BENCHMARK_CAPTURE(ReadCssColour, lch_out_of_gamut, "lch(50% 130 120)");
+BENCHMARK_CAPTURE(ReadCssColour, oklab, "oklab(59.686% 0.1009 0.1192)");
+BENCHMARK_CAPTURE(ReadCssColour, oklch_out_of_gamut, "oklch(70% 0.4 150)");
+BENCHMARK_CAPTURE(ReadCssColour, color_p3, "color(display-p3 0 1 0)");
+BENCHMARK_CAPTURE(ReadCssColour, color_xyz, "color(xyz-d50 0.2 0.3 0.4)");
+
 void FormatColour(benchmark::State& state)
 {
     const int notations[] = {NotationHtml, NotationHex, NotationDecimal};
@@ -29,6 +53,48 @@ void FormatColour(benchmark::State& state)
         benchmark::DoNotOptimize(FormatColor(notations[i++ % 3], {18, 171, 255}));
 }
 BENCHMARK(FormatColour);
+
+// Each of the copy button's six formats, over colours whose hsl() and oklch() need from none to
+// several decimals.
+void FormatColourAs(benchmark::State& state)
+{
+    const auto format = static_cast<CopyFormat>(state.range(0));
+    const Color colors[] = {{18, 171, 255}, {255, 255, 255}, {1, 2, 3}, {200, 40, 40}};
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatColorAs(format, colors[i++ % 4]));
+}
+BENCHMARK(FormatColourAs)->DenseRange(0, 5);
+
+void CssBodyAndFont(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CssBodyRule({255, 255, 255}, {18, 171, 255}));
+        benchmark::DoNotOptimize(CssFontSpan({18, 171, 255}, 1, "[TESSUVO]"));
+    }
+}
+BENCHMARK(CssBodyAndFont);
+
+void PasteOfOneRule(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorsFromPaste(
+            "body { background-color: #1e3a5f; color: white; }", PasteInto::Band, {255, 255, 255}));
+}
+BENCHMARK(PasteOfOneRule);
+
+// A stylesheet of a megabyte whose only rule with both colours comes last.
+void PasteOfAMegabyte(benchmark::State& state)
+{
+    std::string text;
+    while (text.size() < (1 << 20))
+        text += ".note { color: rgb(10 20 30); border: 1px solid #ccc; margin: 0 auto; }\n";
+    text += "body { background: #fff; color: #333; }";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ColorsFromPaste(text, PasteInto::Band, {255, 255, 255}));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(PasteOfAMegabyte)->Unit(benchmark::kMillisecond);
 
 // The search the band's menu runs for each of its two fit items as it opens.
 void NearestPassingTextColour(benchmark::State& state)

@@ -1,13 +1,20 @@
 #include "app/colorpickdlg.h"
+#include "app/colorvisionband.h"
+#include "app/previewband.h"
+#include "app/pairhistorymenu.h"
+#include "collections/pairhistory.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
+#include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "settings/settingspath.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +38,40 @@ void RefreshColorsWithRepaint(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(RefreshColorsWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same refresh with the contrast line off (0) and on (1), and the repaints it leaves
+// pending (the edit boxes, the line) done at once, as the event loop does them.
+void RefreshColorsContrastLine(benchmark::State& state)
+{
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    dlg.show();
+    if (state.range(0) == 1)
+        dlg.GetMenu()->Command(res::ID_CONTRAST_LINE)->trigger();
+    QApplication::processEvents();
+    auto* red = dlg.Control<ScrollBar>(res::IDC_BG_RED);
+    int position = 0;
+    for (auto _ : state) {
+        red->SetScrollPos(position++ & 255);
+        dlg.RefreshColors();
+        QApplication::processEvents();
+    }
+    dlg.reject();
+}
+BENCHMARK(RefreshColorsContrastLine)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One paint of the band with its preview text, seen normally (0) and under each simulation
+// (1 to 4: 1型, 2型, 3型, 1色覚).
+void BandPaintUnderSimulation(benchmark::State& state)
+{
+    QImage client(PreviewBand.right() + 1, PreviewTextBox.bottom() + 1, QImage::Format_RGB32);
+    const auto vision = static_cast<ColorVision>(state.range(0));
+    const QString text = QStringLiteral("[TESSUVO]");
+    for (auto _ : state) {
+        QPainter painter(&client);
+        PaintSimulatedBand(painter, PreviewText, {255, 244, 214}, {31, 78, 156}, text, vision);
+    }
+}
+BENCHMARK(BandPaintUnderSimulation)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 // A settings file with all 18 background slots in use, as the registered colours read it.
 class FullSlotsFile
@@ -98,6 +139,50 @@ void GradationRegenerate30Bytes(benchmark::State& state)
     dlg.reject();
 }
 BENCHMARK(GradationRegenerate30Bytes)->Unit(benchmark::kMicrosecond);
+
+// Opening the history menu with 20 pairs: the section read from the file, the items with their
+// icons built, and the menu shown and painted.
+void PairHistoryMenuOpen20(benchmark::State& state)
+{
+    const std::string path = SettingsPath(ExecutableDirectory());
+    std::filesystem::remove(path);
+    for (int n = 0; n < PairHistoryLimit; ++n)
+        RecordPair(path, {{n * 12, 255 - n * 12, 128}, {0, n, 255 - n}});
+    QWidget owner;
+    PairHistoryMenu menu(path, &owner);
+    for (auto _ : state) {
+        menu.popup(QPoint(0, 0));
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(menu.actions().size());
+        menu.hide();
+    }
+    state.counters["items"] = static_cast<double>(menu.actions().size());
+    std::filesystem::remove(path);
+}
+BENCHMARK(PairHistoryMenuOpen20)->Unit(benchmark::kMicrosecond);
+
+// The copy command with its history write: the value copied, the pair put first among 20 and
+// the section written (a file flushed to the disk).
+void CopyWithHistory(benchmark::State& state)
+{
+    const std::string path = SettingsPath(ExecutableDirectory());
+    std::filesystem::remove(path);
+    for (int n = 0; n < PairHistoryLimit; ++n)
+        RecordPair(path, {{n, 0, 0}, {255, 255, 255}});
+    CColorPickDlg dlg(path);
+    dlg.show();
+    QApplication::processEvents();
+    QAction* copy = dlg.GetMenu()->Command(res::ID_BG_COPY);
+    int n = 0;
+    for (auto _ : state) {
+        // A pair not first yet, so that every copy writes.
+        dlg.ApplyColorText(ColorTarget::Background, n++ % 2 ? "#000000" : "#010000");
+        copy->trigger();
+    }
+    dlg.reject();
+    std::filesystem::remove(path);
+}
+BENCHMARK(CopyWithHistory)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "colortext.h"
 
 #include "codepage.h"
+#include "csscolor.h"
 
 #include <cstdio>
 
@@ -158,6 +159,27 @@ std::optional<Color> ColorFromText(std::string_view text)
         return std::nullopt;
     return Color{ClampChannel(AsSigned32(values->red)), ClampChannel(AsSigned32(values->green)),
                  ClampChannel(AsSigned32(values->blue))};
+}
+
+std::optional<Color> ColorFromTypedText(std::string_view text, const Color& backdrop)
+{
+    // No colour name is made of hexadecimal digits alone, so no well-formed hexadecimal text
+    // changes its meaning here.
+    if (text.size() == 6) {
+        if (const auto named = CssNamedColor(text))
+            return named;
+    }
+    if (RecogniseColorText(text))
+        return ColorFromText(text);
+    return ReadCssColor(text, backdrop);
+}
+
+std::optional<Color> GradationColorFromTypedText(std::string_view text, const Color& backdrop)
+{
+    if (const auto values = RecogniseHtmlColorText(text))
+        return Color{static_cast<int>(values->red), static_cast<int>(values->green),
+                     static_cast<int>(values->blue)};
+    return ReadCssColor(text, backdrop);
 }
 
 } // namespace tessuvo

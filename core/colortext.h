@@ -45,4 +45,14 @@ std::optional<ColorTextValues> RecogniseHtmlColorText(std::string_view text);
 // as a signed 32-bit value; otherwise each channel clamped to 0..255 as the scroll bars do.
 std::optional<Color> ColorFromText(std::string_view text);
 
+// The colour a text typed into a colour box of the main window sets. The three forms above come
+// first, quirks and all, except that a CSS colour name of six letters ("orange", "purple",
+// "yellow") is read as that name instead of as malformed hexadecimal pairs; a text that none of
+// them takes is read as CSS (see ReadCssColor), an alpha below 1 composited over `backdrop`.
+std::optional<Color> ColorFromTypedText(std::string_view text, const Color& backdrop);
+
+// The same for the gradation dialog's colour box, whose own form is "#RRGGBB" alone; a text it
+// does not take is read as CSS.
+std::optional<Color> GradationColorFromTypedText(std::string_view text, const Color& backdrop);
+
 } // namespace tessuvo

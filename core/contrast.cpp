@@ -1,5 +1,7 @@
 #include "contrast.h"
 
+#include "srgb.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,19 +10,6 @@
 namespace tessuvo {
 
 namespace {
-
-double Linearised(int channel)
-{
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-int Encoded(double linear)
-{
-    const double c =
-        linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
-    return ClampChannel(static_cast<int>(std::lround(c * 255.0)));
-}
 
 // The reference's own screen luminance: a plain 2.4 power, not the sRGB curve.
 double ApcaLuminance(const Color& c)
@@ -33,9 +22,10 @@ using LinearRgb = std::array<double, 3>;
 
 LinearRgb FromOkLab(const OkLab& lab)
 {
-    const double l = std::pow(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b, 3);
-    const double m = std::pow(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b, 3);
-    const double s = std::pow(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b, 3);
+    const auto cube = [](double x) { return x * x * x; };
+    const double l = cube(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b);
+    const double m = cube(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b);
+    const double s = cube(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b);
     return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
             -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
             -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
@@ -50,8 +40,7 @@ bool InGamut(const LinearRgb& rgb)
 
 Color Rounded(const LinearRgb& rgb)
 {
-    return {Encoded(std::clamp(rgb[0], 0.0, 1.0)), Encoded(std::clamp(rgb[1], 0.0, 1.0)),
-            Encoded(std::clamp(rgb[2], 0.0, 1.0))};
+    return {ChannelFromLinear(rgb[0]), ChannelFromLinear(rgb[1]), ChannelFromLinear(rgb[2])};
 }
 
 void Append(std::string& out, double value, int precision)
@@ -69,11 +58,25 @@ const char* Verdict(bool pass)
     return pass ? "○" : "×";
 }
 
+void AppendRatio(std::string& out, double ratio)
+{
+    Append(out, ratio, 2);
+    out += ":1";
+}
+
+void AppendLc(std::string& out, const Color& text, const Color& background)
+{
+    out += "Lc ";
+    const double lc = std::round(ApcaContrast(text, background));
+    Append(out, lc == 0 ? 0.0 : lc, 0); // no "-0"
+}
+
 } // namespace
 
 double RelativeLuminance(const Color& c)
 {
-    return 0.2126 * Linearised(c.red) + 0.7152 * Linearised(c.green) + 0.0722 * Linearised(c.blue);
+    return 0.2126 * LinearFromChannel(c.red) + 0.7152 * LinearFromChannel(c.green) +
+           0.0722 * LinearFromChannel(c.blue);
 }
 
 double ContrastRatio(const Color& a, const Color& b)
@@ -101,17 +104,11 @@ double ApcaContrast(const Color& text, const Color& background)
     return sapc > -lowClip ? 0 : (sapc + offset) * 100;
 }
 
-std::string FormatContrastRatio(double ratio)
-{
-    std::string out;
-    Append(out, ratio, 2);
-    return out + ":1";
-}
-
 std::string ContrastSummary(const Color& background, const Color& text)
 {
     const double ratio = ContrastRatio(background, text);
-    std::string out = "コントラスト比 " + FormatContrastRatio(ratio);
+    std::string out = "コントラスト比 ";
+    AppendRatio(out, ratio);
     out += "　AA ";
     out += Verdict(ratio >= RatioAA);
     out += "　AAA ";
@@ -120,21 +117,47 @@ std::string ContrastSummary(const Color& background, const Color& text)
     out += Verdict(ratio >= RatioLargeAA);
     out += "　AAA ";
     out += Verdict(ratio >= RatioLargeAAA);
-    out += "）　APCA Lc ";
-    const double lc = std::round(ApcaContrast(text, background));
-    Append(out, lc == 0 ? 0.0 : lc, 0); // no "-0"
+    out += "）　APCA ";
+    AppendLc(out, text, background);
+    return out;
+}
+
+std::string ContrastLine(const Color& background, const Color& text)
+{
+    const double ratio = ContrastRatio(background, text);
+    std::string out;
+    AppendRatio(out, ratio);
+    out += "　AA ";
+    out += Verdict(ratio >= RatioAA);
+    out += "　AAA ";
+    out += Verdict(ratio >= RatioAAA);
+    out += "　";
+    AppendLc(out, text, background);
+    return out;
+}
+
+std::string FormatRatio(double ratio)
+{
+    std::string out;
+    AppendRatio(out, ratio);
     return out;
 }
 
 OkLab ToOkLab(const Color& c)
 {
-    const double r = Linearised(c.red), g = Linearised(c.green), b = Linearised(c.blue);
+    const double r = LinearFromChannel(c.red), g = LinearFromChannel(c.green),
+                 b = LinearFromChannel(c.blue);
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
     const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
     return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
             1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
             0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+}
+
+std::array<double, 3> LinearSrgb(const OkLab& lab)
+{
+    return FromOkLab(lab);
 }
 
 Color WithOkLabLightness(const Color& color, double lightness)

@@ -2,6 +2,7 @@
 
 #include "color.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -14,9 +15,6 @@ double RelativeLuminance(const Color& color);
 
 // (L1 + 0.05) / (L2 + 0.05) with L1 the lighter of the two: 1 to 21, the same either way round.
 double ContrastRatio(const Color& a, const Color& b);
-
-// The ratio as the readout writes it: "4.54:1".
-std::string FormatContrastRatio(double ratio);
 
 inline constexpr double RatioAA = 4.5;
 inline constexpr double RatioAAA = 7.0;
@@ -31,12 +29,20 @@ double ApcaContrast(const Color& text, const Color& background);
 // "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72".
 std::string ContrastSummary(const Color& background, const Color& text);
 
+// The short form of the readout, verdicts for normal text only: "4.54:1　AA ○　AAA ×　Lc 72".
+std::string ContrastLine(const Color& background, const Color& text);
+
+// A ratio as the readouts print it: "4.54:1".
+std::string FormatRatio(double ratio);
+
 // A colour in OKLab: lightness 0 (black) to 1 (white), and the two opponent axes.
 struct OkLab
 {
     double l, a, b;
 };
 OkLab ToOkLab(const Color& color);
+// Linear-light sRGB channels of an OKLab colour, 0 to 1 inside the gamut, unclipped outside.
+std::array<double, 3> LinearSrgb(const OkLab& lab);
 
 // `color` at OKLab lightness `lightness`, its hue and chroma kept as far as the sRGB gamut
 // allows (chroma is reduced, hue never changed), rounded to 8-bit channels.

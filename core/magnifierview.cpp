@@ -18,7 +18,7 @@ MagnifierView DescribeMagnifier(PixelSquare square, int area, int notation, cons
         ContrastRatio(view.picked, black) >= ContrastRatio(view.picked, white) ? black : white;
     view.value =
         FormatColor(notation, view.picked).value_or(*FormatColor(NotationHtml, view.picked));
-    view.contrast = "コントラスト比 " + FormatContrastRatio(ContrastRatio(view.picked, other));
+    view.contrast = "コントラスト比 " + FormatRatio(ContrastRatio(view.picked, other));
     return view;
 }
 

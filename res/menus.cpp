@@ -25,6 +25,9 @@ constexpr MenuItem ToolMenu[] = {
     {"背景色(&B)", 0, BackgroundTools},
     {"文字色(&F)", 0, TextTools},
     {"ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ(&G)", ID_GRADATION_TAG, {}},
+    {"背景色と文字色を入れ替える(&W)", ID_SWAP_COLORS, {}},
+    // A pop-up that the window fills when it opens.
+    {"最近使った組み合わせ(&H)", ID_PAIR_HISTORY, {}},
 };
 
 constexpr MenuItem NotationMenu[] = {
@@ -38,6 +41,11 @@ constexpr MenuItem PreviewModeMenu[] = {
     {"左右(&W)", ID_PREVIEW_SIDES, {}},
 };
 
+constexpr MenuItem OutputStyleMenu[] = {
+    {"HTMLタグ(&H)", ID_OUTPUT_HTML, {}},
+    {"CSS(&C)", ID_OUTPUT_CSS, {}},
+};
+
 constexpr MenuItem PickAreaMenu[] = {
     {"1ピクセル(&1)", ID_PICK_AREA_1, {}},
     {"3×3の平均(&3)", ID_PICK_AREA_3, {}},
@@ -49,6 +57,9 @@ constexpr MenuItem SettingsMenu[] = {
     {"ﾌﾟﾚﾋﾞｭｰの方法(&P)", 0, PreviewModeMenu},
     {"ﾌﾟﾚﾋﾞｭｰ文字を変更する(&S)", ID_PREVIEW_STRING, {}},
     {"常に手前に表示する(&T)", ID_TOPMOST, {}},
+    {"出力形式(&O)", 0, OutputStyleMenu},
+    {"コントラストを表示(&R)", ID_CONTRAST_LINE, {}},
+    {"終了時の色を次に使う(&K)", ID_KEEP_COLORS, {}},
     {"スポイトの範囲(&E)", 0, PickAreaMenu},
 };
 

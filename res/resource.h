@@ -97,6 +97,17 @@ inline constexpr int ID_GRADATION_TAG = 32798;
 inline constexpr int ID_PREVIEW_STRING = 32799;
 inline constexpr int ID_HELP_CONTENTS = 32800;
 inline constexpr int ID_HELP = 57670;
+// What the tag commands write
+inline constexpr int ID_OUTPUT_HTML = 33000;
+inline constexpr int ID_OUTPUT_CSS = 33001;
+
+// The contrast line and the swap of the two colours
+inline constexpr int ID_CONTRAST_LINE = 33040;
+inline constexpr int ID_SWAP_COLORS = 33041;
+
+// The pair kept at close and the history of pairs
+inline constexpr int ID_KEEP_COLORS = 33060;
+inline constexpr int ID_PAIR_HISTORY = 33061;
 
 // The eyedropper's pick area: one pixel, or the average of 3 × 3 or 5 × 5
 inline constexpr int ID_PICK_AREA_1 = 33020;

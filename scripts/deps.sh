@@ -13,7 +13,8 @@ packages=(
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils xfce4-settings dbus-daemon imagemagick clang libclang-rt-14-dev
-        desktop-file-utils appstream x11-xserver-utils weston qt6-wayland)
+        desktop-file-utils appstream x11-xserver-utils weston qt6-wayland
+        at-spi2-core python3-dbus)
 fi
 
 missing=()

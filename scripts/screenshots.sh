@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the screenshots that the README shows, from the real program on a private Xvfb
-# display: the main window and the gradation tag dialog, each cropped to its window, into docs/.
+# display: the main window (also with its contrast line), the gradation tag dialog, each cropped
+# to its window, and the history of pairs open in the tool menu, into docs/.
 # Usage: scripts/screenshots.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,6 +31,9 @@ xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 '#1F4E9C'
 xdotool key Return
 shoot "$window" main-window.png
+xdotool key alt+s r # 設定 > コントラストを表示, on and off again
+shoot "$window" contrast-line.png
+xdotool key alt+s r
 
 # The background eyedropper armed over the anti-aliased edge of a letter of the preview, moved
 # onto it with the arrow keys: the window and the magnifier beside the pointer, cut from the
@@ -56,5 +60,30 @@ dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^グラデーシ
 shoot "$dialog" gradation-dialog.png
 xdotool key Escape
 refocus_after_dialog グラデーションタグ
+
+# The history of pairs: BODY tags of a few pairs, then ﾂｰﾙ > 最近使った組み合わせ. The menus are
+# windows of their own, so the picture is cut from the screen around the main window.
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab # back to the background box
+for pair in '#FFFFFF #333333' '#FFF4D6 #1F4E9C' '#000080 #FFFF00' '#87CEEB #000000' \
+    '#2E8B57 #F5F5DC'; do
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 20 "${pair% *}"
+    xdotool key Return
+    xdotool key Tab Tab Tab Tab Tab Tab # through the five buttons to the text colour box
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 20 "${pair#* }"
+    xdotool key Return
+    xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+    xdotool key alt+t b t # ﾂｰﾙ > 背景色 > BODYﾀｸﾞ生成
+    sleep 0.3
+done
+xdotool windowmove --sync "$window" 20 20
+xdotool key alt+t h
+sleep 0.8
+import -window root -crop 530x230+15+15 -strip -define png:exclude-chunks=date,time \
+    "$out/pair-history-menu.png"
+echo "$out/pair-history-menu.png"
+xdotool key Escape Escape
+
 xdotool key alt+f x # ﾌｧｲﾙ > ｱﾌﾟﾘｹｰｼｮﾝの終了
 wait_for_exit

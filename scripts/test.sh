@@ -17,7 +17,7 @@ scripts/build.sh build-sanitize -DTESSUVO_SANITIZE=ON -DTESSUVO_BENCHMARKS=OFF
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTESSUVO_FUZZ=ON -DTESSUVO_BENCHMARKS=OFF > /dev/null
 cmake --build build-fuzz --target fuzz
-for target in colortext entercommit codepage gradation profile; do
+for target in colortext csscolor entercommit codepage gradation pastecolor profile; do
     work=$(mktemp -d)
     if ! build-fuzz/tests/fuzz/${target}_fuzz -max_total_time=20 -print_final_stats=1 \
         "$work" tests/fuzz/corpus/$target > "$work.log" 2>&1; then

@@ -30,6 +30,15 @@ inline constexpr IntKey TopMost{"FLG", "TOPMOST", 0};
 inline constexpr IntKey Notation{"FLG", "RGB", DefaultNotation};
 inline constexpr IntKey PreviewMode{"FLG", "PREVIEW", DefaultPreviewMode};
 inline constexpr IntKey UseFont{"FLG", "USEFONT", 0};
+// 1 shows the contrast line under the controls; any other value does not.
+inline constexpr IntKey ContrastLine{"FLG", "CONTRASTLINE", 0};
+// What the tag commands write: 0 HTML tags, 1 CSS.
+inline constexpr IntKey Output{"FLG", "OUTPUT", 0};
+
+// The pair the window closed with, shown at the next start while KEEPCOLORS is 1 (keptpair.h).
+inline constexpr IntKey KeepColors{"FLG", "KEEPCOLORS", 0};
+inline constexpr TextKey KeptBackground{"FLG", "BGCOLOR", "#FFFFFF"};
+inline constexpr TextKey KeptText{"FLG", "FGCOLOR", "#000000"};
 // 1, 3 or 5; any other value means 1. Written only once it differs from what was read, so that
 // a file without it stays as it was.
 inline constexpr IntKey PickArea{"FLG", "PICKAREA", DefaultPickArea};

@@ -9,7 +9,10 @@
 #include "platform/icons.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "tags/csstext.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -130,7 +133,7 @@ void CGradationTagDlg::Regenerate()
     m_editColor->SetWindowText(*FormatColor(NotationHtml, edited));
 
     Gradation gradation = BuildGradationTags(m_text, m_start, m_middle, m_end);
-    m_tags = std::move(gradation.tags);
+    m_tags = GradationOutput(m_outputStyle, gradation);
     m_pieces = std::move(gradation.pieces);
     // Painted at once, so that the preview follows each key and each step of a bar.
     Client()->repaint(m_rcPreview.united(EndSwatch).united(StartSwatch));
@@ -186,10 +189,12 @@ void CGradationTagDlg::OnChangeColorEdit()
     const auto text = m_editColor->CommitOnEnter(ColorLineBuffer);
     if (!text)
         return;
-    // Only the "#" form: the other forms of the main window stay as typed.
-    if (const auto values = RecogniseHtmlColorText(*text))
-        SetEditedColor({static_cast<int>(values->red), static_cast<int>(values->green),
-                        static_cast<int>(values->blue)});
+    // The "#" form, then CSS; the decimal and plain hexadecimal forms of the main window stay as
+    // typed. A translucent middle colour shows over the preview background, which shows over
+    // white.
+    const Color backdrop = m_editTarget == ColorTarget::Text ? m_previewBg : Color{255, 255, 255};
+    if (const auto color = GradationColorFromTypedText(*text, backdrop))
+        SetEditedColor(*color);
 }
 
 void CGradationTagDlg::OnChangeText()
@@ -199,14 +204,39 @@ void CGradationTagDlg::OnChangeText()
 
 void CGradationTagDlg::OnCopyTags()
 {
+    CopyThroughText(m_tags);
+}
+
+void CGradationTagDlg::OnCopyGradient()
+{
+    CopyThroughText(CssGradientText(m_start, m_middle, m_end, m_text));
+}
+
+// Through the text box, which gets the user's text back afterwards.
+void CGradationTagDlg::CopyThroughText(const std::string& text)
+{
     const std::string kept = m_text;
-    m_text = m_tags;
+    m_text = text;
     UpdateData(false);
     m_editText->SetSel(0, -1);
     m_editText->ScrollCaret();
     m_editText->Copy();
     m_text = kept;
     UpdateData(false);
+    emit tagsCopied();
+}
+
+void CGradationTagDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QPoint clientPoint = Client()->mapFrom(this, event->pos());
+    if (!m_rcPreview.contains(clientPoint) || Client()->childAt(clientPoint)) {
+        PickingDialog::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    connect(menu.addAction(QString::fromUtf8("CSSグラデーションとしてコピー(&G)")),
+            &QAction::triggered, this, &CGradationTagDlg::OnCopyGradient);
+    menu.exec(event->globalPos());
 }
 
 // The palette and the registered colours are owned by this dialog, so that they open over it.

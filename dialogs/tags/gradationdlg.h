@@ -4,6 +4,7 @@
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 #include "tags/gradation.h"
+#include "tags/outputstyle.h"
 
 #include <QRect>
 #include <memory>
@@ -33,11 +34,18 @@ public:
     Color m_start;
     Color m_middle;
     Color m_end;
+    OutputStyle m_outputStyle = OutputStyle::HtmlTags;
+
+signals:
+    // The tags have been put on the clipboard.
+    void tagsCopied();
 
 protected:
     void OnInitDialog() override;
     void PaintClient(QPainter& painter) override;
     std::optional<std::string> ToolTipText(int id, QPoint clientPoint) const override;
+    // The preview band offers the text as one CSS gradient.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     Color PickContrastColor(ColorTarget target) const override;
 
 private:
@@ -50,6 +58,8 @@ private:
     void OnStartPick();
     void OnRegisteredColors();
     void OnCopyTags();
+    void OnCopyGradient();
+    void CopyThroughText(const std::string& text);
     void OnEditBackground();
     void OnEditMiddle();
     void OnChangeColorEdit();

@@ -51,6 +51,14 @@ TEST(Contrast, SummaryDecidesOnTheUnroundedRatio)
               "コントラスト比 4.50:1　AA ×　AAA ×（大きな文字 AA ○　AAA ×）　APCA Lc 71");
 }
 
+TEST(Contrast, LineIsTheShortFormForNormalText)
+{
+    EXPECT_EQ(ContrastLine(White, {0x76, 0x76, 0x76}), "4.54:1　AA ○　AAA ×　Lc 72");
+    EXPECT_EQ(ContrastLine(Black, White), "21.00:1　AA ○　AAA ○　Lc -108");
+    EXPECT_EQ(ContrastLine(White, {21, 138, 0}), "4.50:1　AA ×　AAA ×　Lc 71");
+    EXPECT_EQ(ContrastLine({0x99, 0x99, 0x99}, {0x88, 0x88, 0x88}), "1.24:1　AA ×　AAA ×　Lc 0");
+}
+
 double HueDegrees(const OkLab& lab)
 {
     return std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;

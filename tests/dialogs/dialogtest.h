@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -19,20 +18,21 @@
 namespace tessuvo::test {
 
 // The settings file the dialogs under test are given: one in a folder of this process's own,
-// so that tests run in parallel, each in its own process.
+// so that tests run in parallel, each in its own process. The folder goes at exit.
 inline std::string SettingsFile()
 {
-    static const std::string path = [] {
-        const auto dir = std::filesystem::temp_directory_path() /
-                         ("tessuvo-dialogtest-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        std::atexit([] {
+    static const struct Folder
+    {
+        std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("tessuvo-dialogtest-" + std::to_string(::getpid()));
+        Folder() { std::filesystem::create_directories(dir); }
+        ~Folder()
+        {
             std::error_code ec;
-            std::filesystem::remove_all(std::filesystem::path(SettingsFile()).parent_path(), ec);
-        });
-        return (dir / SettingsFileName).string();
-    }();
-    return path;
+            std::filesystem::remove_all(dir, ec);
+        }
+    } folder;
+    return (folder.dir / SettingsFileName).string();
 }
 
 inline void WriteSettings(const std::string& content)

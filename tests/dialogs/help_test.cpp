@@ -105,7 +105,8 @@ TEST_F(HelpTest, NoWindowMenuOverAControl)
             popup->close();
         }
     });
-    QWidget* button = m_main->GetDlgItem(IDC_BG_COPY);
+    // The palette button: the copy buttons have a menu of their own, of the copy formats.
+    QWidget* button = m_main->GetDlgItem(IDC_BG_PALETTE);
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                             button->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(button, &event);

@@ -132,7 +132,7 @@ TEST_F(MagnifierTest, ValueInTheNotationContrastAgainstTheOtherColour)
     m_dlg->ApplyColorText(ColorTarget::Background, "#767676");
     Command(ID_FG_PICK);
     const MagnifierView text = ViewOnce("244,44,0");
-    EXPECT_EQ("コントラスト比 " + FormatContrastRatio(ContrastRatio({244, 44, 0}, {118, 118, 118})),
+    EXPECT_EQ("コントラスト比 " + FormatRatio(ContrastRatio({244, 44, 0}, {118, 118, 118})),
               text.contrast);
     Key(Qt::Key_Escape);
     Command(ID_BG_PICK);

@@ -153,7 +153,8 @@ TEST_F(PreviewTextDlgTest, OkRefreshesThePreviewAndTheFontTagFollowsUseFont)
     Command(ID_PREVIEW_STRING);
     Command(ID_FONT_TAG);
     EXPECT_EQ(ClipboardText(), "<FONT color=\"#000000\"></FONT>");
-    EXPECT_EQ(ReadSettings(), "[FLG]\nUSEFONT=0\n");
+    // Beside the flag, only the pair that the tags were copied from.
+    EXPECT_EQ(ReadSettings(), "[FLG]\nUSEFONT=0\n[HISTORY]\n1=#FFFFFF #000000\n");
 }
 
 TEST_F(PreviewTextDlgTest, CancelChangesNeitherTheFileNorThePreview)

@@ -1,0 +1,331 @@
+#include "app/colorpickdlg.h"
+#include "dialogs/tags/gradationdlg.h"
+#include "dialogtest.h"
+#include "platform/editbox.h"
+#include "platform/menubar.h"
+#include "platform/scrollbar.h"
+#include "res/resource.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QToolTip>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tessuvo;
+using namespace tessuvo::res;
+using namespace tessuvo::test;
+
+namespace {
+
+const QPoint OnBand(100, 16);
+
+// Sends a context menu request to `widget` at `at` and hands the menu that opens to `use`,
+// which triggers an item or leaves the menu to be closed.
+void WithMenu(QWidget* widget, QPoint at, const std::function<void(QMenu&)>& use)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        opened = true;
+        use(*menu);
+        if (menu->isVisible())
+            menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    QApplication::processEvents();
+    ASSERT_TRUE(opened);
+}
+
+QStringList Texts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts << action->text();
+    return texts;
+}
+
+QAction* Item(const QMenu& menu, const char* text)
+{
+    for (QAction* action : menu.actions())
+        if (action->text() == QString::fromUtf8(text))
+            return action;
+    ADD_FAILURE() << "no item " << text;
+    return nullptr;
+}
+
+void SetClipboard(const char* text)
+{
+    QApplication::clipboard()->setText(QString::fromUtf8(text));
+}
+
+class CssOutputTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override
+    {
+        m_dlg.reset();
+        RemoveSettings();
+    }
+
+    void Open(const std::string& settings = {})
+    {
+        if (!settings.empty())
+            WriteSettings(settings);
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg->show();
+        QApplication::processEvents();
+    }
+
+    EditBox* Edit(int id) const { return ControlOf<EditBox>(*m_dlg, id); }
+    QPushButton* Button(int id) const { return ControlOf<QPushButton>(*m_dlg, id); }
+    std::string EditText(int id) const { return Edit(id)->GetWindowText(); }
+    QAction* Command(int id) const { return m_dlg->GetMenu()->Command(id); }
+    bool Checked(int id) const { return Command(id)->isChecked(); }
+    void SetColors(const char* background, const char* text) const
+    {
+        m_dlg->ApplyColorText(ColorTarget::Background, background);
+        m_dlg->ApplyColorText(ColorTarget::Text, text);
+    }
+
+    // The tooltip the window shows over `widget`; empty for none.
+    static QString ToolTipOver(QWidget* widget)
+    {
+        const QString none = QStringLiteral("(none)");
+        const QPoint at = widget->rect().center();
+        QToolTip::showText(widget->mapToGlobal(at), none, widget);
+        QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        return QToolTip::text() == none ? QString() : QToolTip::text();
+    }
+
+    void OnBandMenu(const std::function<void(QMenu&)>& use) const
+    {
+        WithMenu(m_dlg.get(), m_dlg->Client()->mapTo(m_dlg.get(), OnBand), use);
+    }
+    void OnBoxMenu(int id, const std::function<void(QMenu&)>& use) const
+    {
+        WithMenu(Edit(id)->viewport(), QPoint(4, 4), use);
+    }
+    void PasteIntoBox(int id) const
+    {
+        OnBoxMenu(id, [](QMenu& menu) { Item(menu, "色として貼り付け(&V)")->trigger(); });
+    }
+
+    std::unique_ptr<CColorPickDlg> m_dlg;
+};
+
+TEST_F(CssOutputTest, OutputStyleSwitchesWhatTheTagCommandsWriteAndSay)
+{
+    Open("[FLG]\nUSEFONT=1\n");
+    SetColors("#FFFFFF", "#FF0000");
+    EXPECT_TRUE(Checked(ID_OUTPUT_HTML));
+    EXPECT_FALSE(Checked(ID_OUTPUT_CSS));
+    Command(ID_OUTPUT_CSS)->trigger();
+    EXPECT_TRUE(Checked(ID_OUTPUT_CSS));
+    EXPECT_FALSE(Checked(ID_OUTPUT_HTML));
+
+    Button(IDC_BG_TAG)->click();
+    EXPECT_EQ(ClipboardText(), "body { background-color: #ffffff; color: #ff0000; }");
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
+    Command(ID_FONT_TAG)->trigger();
+    EXPECT_EQ(ClipboardText(), R"(<span style="color: #ff0000">[TESSUVO]</span>)");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#FF0000");
+    WriteSettings("[FLG]\nUSEFONT=0\n");
+    Button(IDC_FG_TAG)->click();
+    EXPECT_EQ(ClipboardText(), R"(<span style="color: #ff0000"></span>)");
+
+    const auto names = [&] {
+        return QStringList{Command(ID_BODY_TAG)->text(), Command(ID_FONT_TAG)->text(),
+                           ToolTipOver(Button(IDC_BG_TAG)), ToolTipOver(Button(IDC_FG_TAG)),
+                           Button(IDC_FG_TAG)->accessibleName()};
+    };
+    EXPECT_EQ(names(), (QStringList{"BODYのCSS生成(&T)", "spanﾀｸﾞ生成(&T)", "BODYのCSS生成",
+                                    "spanﾀｸﾞ生成", "spanﾀｸﾞ生成"}));
+    Command(ID_OUTPUT_HTML)->trigger();
+    EXPECT_EQ(names(), (QStringList{"BODYﾀｸﾞ生成(&T)", "FONTﾀｸﾞ生成(&T)", "BODYﾀｸﾞ生成",
+                                    "FONTﾀｸﾞ生成", "FONTﾀｸﾞ生成"}));
+    Command(ID_BODY_TAG)->trigger();
+    EXPECT_EQ(ClipboardText(), R"(<BODY bgcolor="#ffffff" text="#ff0000">)");
+}
+
+// The key is written only once the style has been chosen: a file without it, or with a value of
+// its own, closes as it would have without the option.
+TEST_F(CssOutputTest, OutputStyleIsKeptOnceChosen)
+{
+    Open();
+    m_dlg->move(40, 30);
+    m_dlg->close();
+    EXPECT_EQ(ReadSettings(), "[FLG]\nTOPMOST=0\nRGB=3\nPREVIEW=0\n[POSITION]\nX=40\nY=30\n"
+                              "[PREVIEW]\nSTRING=[TESSUVO]\n");
+
+    Open("[FLG]\nOUTPUT=7\n");
+    EXPECT_TRUE(Checked(ID_OUTPUT_HTML));
+    m_dlg->move(40, 30);
+    m_dlg->close();
+    EXPECT_EQ(ReadSettings(), "[FLG]\nOUTPUT=7\nTOPMOST=0\nRGB=3\nPREVIEW=0\n[POSITION]\nX=40\n"
+                              "Y=30\n[PREVIEW]\nSTRING=[TESSUVO]\n");
+
+    RemoveSettings();
+    Open();
+    Command(ID_OUTPUT_CSS)->trigger();
+    m_dlg->move(40, 30);
+    m_dlg->close();
+    EXPECT_EQ(ReadSettings(), "[FLG]\nTOPMOST=0\nRGB=3\nPREVIEW=0\nOUTPUT=1\n[POSITION]\nX=40\n"
+                              "Y=30\n[PREVIEW]\nSTRING=[TESSUVO]\n");
+    Open();
+    EXPECT_TRUE(Checked(ID_OUTPUT_CSS));
+    Command(ID_BODY_TAG)->trigger();
+    EXPECT_EQ(ClipboardText(), "body { background-color: #ffffff; color: #000000; }");
+}
+
+TEST_F(CssOutputTest, CopyButtonMenuListsTheColourInSixFormats)
+{
+    Open();
+    SetColors("#FFFFFF", "#12ABFF");
+    WithMenu(Button(IDC_FG_COPY), QPoint(2, 2), [](QMenu& menu) {
+        EXPECT_EQ(Texts(menu), (QStringList{"&1 #12abff", "&2 #12ABFF", "&3 rgb(18 171 255)",
+                                            "&4 hsl(201.3 100% 53.5%)",
+                                            "&5 oklch(0.711 0.1657 242.1)", "&6 18,171,255"}));
+        menu.actions().at(4)->trigger();
+    });
+    EXPECT_EQ(ClipboardText(), "oklch(0.711 0.1657 242.1)");
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#12ABFF");
+
+    WithMenu(Button(IDC_BG_COPY), QPoint(2, 2),
+             [](QMenu& menu) { menu.actions().at(2)->trigger(); });
+    EXPECT_EQ(ClipboardText(), "rgb(255 255 255)");
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
+}
+
+TEST_F(CssOutputTest, BandMenuCopiesCssVariables)
+{
+    Open();
+    SetColors("#010203", "#ABCDEF");
+    OnBandMenu([](QMenu& menu) { Item(menu, "CSS変数としてコピー(&P)")->trigger(); });
+    EXPECT_EQ(ClipboardText(), "--background-color: #010203; --text-color: #abcdef;");
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#010203");
+}
+
+TEST_F(CssOutputTest, PasteAsColourSetsBothOrOneByWhereItWasPasted)
+{
+    Open();
+    OnBoxMenu(IDC_EDIT_FG, [](QMenu& menu) {
+        // Qt's own items first, then a separator and the command.
+        const QList<QAction*> items = menu.actions();
+        ASSERT_GE(items.size(), 4);
+        EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+        EXPECT_EQ(items.back()->text(), "色として貼り付け(&V)");
+    });
+
+    SetClipboard("body {\n  background-color: #1e3a5f;\n  color: white;\n}\n");
+    PasteIntoBox(IDC_EDIT_FG);
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{0x1e, 0x3a, 0x5f}));
+    EXPECT_EQ(ControlOf<ScrollBar>(*m_dlg, IDC_FG_GREEN)->GetScrollPos(), 255);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#1E3A5F");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#FFFFFF");
+
+    SetClipboard("color: navy;");
+    PasteIntoBox(IDC_EDIT_BG);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#000080");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#FFFFFF");
+    // On the band a colour declaration goes to the text colour.
+    OnBandMenu([](QMenu& menu) { Item(menu, "色として貼り付け(&V)")->trigger(); });
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000080");
+}
+
+TEST_F(CssOutputTest, PasteWithoutAColourShowsANoteAndChangesNothing)
+{
+    Open();
+    SetClipboard("Hi, there");
+    PasteIntoBox(IDC_EDIT_BG);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000000");
+    const auto* note = Edit(IDC_EDIT_BG)->findChild<QLabel*>();
+    ASSERT_TRUE(note);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->windowFlags().testFlag(Qt::ToolTip));
+    EXPECT_EQ(note->text(), "色が見つかりません");
+    EXPECT_GE(note->geometry().top(), Edit(IDC_EDIT_BG)->mapToGlobal(QPoint(0, 0)).y());
+}
+
+class GradationCssTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override
+    {
+        m_dlg.reset();
+        RemoveSettings();
+    }
+
+    void Open(OutputStyle style)
+    {
+        m_dlg = std::make_unique<CGradationTagDlg>(SettingsFile(), nullptr);
+        m_dlg->m_start = {255, 255, 255};
+        m_dlg->m_end = {0, 0, 0};
+        m_dlg->m_middle = {127, 127, 127};
+        m_dlg->m_outputStyle = style;
+        m_dlg->show();
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<CGradationTagDlg> m_dlg;
+};
+
+TEST_F(GradationCssTest, CopyWritesASpanACharacterWithCss)
+{
+    Open(OutputStyle::Css);
+    ControlOf<EditBox>(*m_dlg, IDC_GRAD_TEXT)->SetWindowText("abc");
+    m_dlg->Regenerate();
+    ControlOf<QPushButton>(*m_dlg, IDC_GRAD_COPY)->click();
+    EXPECT_EQ(ClipboardText(), R"(<span style="color: #ffffff">a</span>)"
+                               R"(<span style="color: #7f7f7f">b</span>)"
+                               R"(<span style="color: #000000">c</span>)");
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_GRAD_TEXT)->GetWindowText(), "abc");
+}
+
+TEST_F(GradationCssTest, BandMenuCopiesTheTextAsOneGradient)
+{
+    Open(OutputStyle::HtmlTags);
+    const QPoint band = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 15));
+    WithMenu(m_dlg.get(), band, [](QMenu& menu) {
+        EXPECT_EQ(Texts(menu), QStringList{"CSSグラデーションとしてコピー(&G)"});
+        menu.actions().front()->trigger();
+    });
+    EXPECT_EQ(ClipboardText(),
+              "<span style=\"background: linear-gradient(to right, #ffffff, #7f7f7f, #000000); "
+              "-webkit-background-clip: text; background-clip: text; color: transparent;\">"
+              "[TESSUVO]てっすぼ</span>");
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_GRAD_TEXT)->GetWindowText(), "[TESSUVO]てっすぼ");
+    // The tags copied with the HTML style are the design's.
+    ControlOf<QPushButton>(*m_dlg, IDC_GRAD_COPY)->click();
+    EXPECT_EQ(ClipboardText().rfind(R"(<FONT COLOR="#ffffff">[</FONT>)", 0), 0u);
+}
+
+// The main window hands its output style to the gradation dialog.
+TEST_F(CssOutputTest, GradationDialogWritesInTheWindowsStyle)
+{
+    Open();
+    Command(ID_OUTPUT_CSS)->trigger();
+    WhenModal([](QWidget* modal) {
+        ControlOf<QPushButton>(*static_cast<CGradationTagDlg*>(modal), IDC_GRAD_COPY)->click();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    Command(ID_GRADATION_TAG)->trigger();
+    EXPECT_EQ(ClipboardText().rfind(R"(<span style="color: #ffffff">[</span>)", 0), 0u);
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+#include "app/colorpickdlg.h"
+#include "collections/pairhistory.h"
+#include "dialogtest.h"
+#include "platform/editbox.h"
+#include "platform/menubar.h"
+#include "res/resource.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tessuvo;
+using namespace tessuvo::res;
+using namespace tessuvo::test;
+
+namespace {
+
+constexpr ColorPair Sky{{0x87, 0xCE, 0xEB}, {0x1F, 0x4E, 0x9C}};
+
+ColorPair Nth(int n)
+{
+    return {{n, 0, 0}, {255, 255, 255}};
+}
+
+QAction* Item(const QList<QAction*>& items, const char* text)
+{
+    for (QAction* action : items)
+        if (action->text() == QString::fromUtf8(text))
+            return action;
+    throw std::runtime_error(std::string("no item ") + text);
+}
+
+class PairHistoryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override
+    {
+        m_dlg.reset();
+        std::error_code ignored;
+        std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
+        RemoveSettings();
+    }
+
+    void Open(const std::string& settings = {})
+    {
+        if (!settings.empty())
+            WriteSettings(settings);
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg->show();
+        QApplication::processEvents();
+    }
+    void SetPair(const ColorPair& pair)
+    {
+        m_dlg->ApplyColorText(ColorTarget::Background, HexCode(pair.background));
+        m_dlg->ApplyColorText(ColorTarget::Text, HexCode(pair.text));
+    }
+    ColorPair Pair() const { return {m_dlg->BackgroundColor(), m_dlg->TextColor()}; }
+    void Command(int id) const { m_dlg->GetMenu()->Command(id)->trigger(); }
+    bool Checked(int id) const { return m_dlg->GetMenu()->Command(id)->isChecked(); }
+
+    // The items of the history menu under ﾂｰﾙ, as it shows them when it opens.
+    QList<QAction*> HistoryItems() const
+    {
+        QMenu* menu = m_dlg->GetMenu()->Command(ID_PAIR_HISTORY)->menu();
+        menu->popup({0, 0});
+        QApplication::processEvents();
+        menu->hide();
+        return menu->actions();
+    }
+
+    // Opens the preview band's context menu and hands its items to `use`.
+    void WithBandMenu(const std::function<void(const QList<QAction*>&)>& use) const
+    {
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            use(menu->actions());
+            menu->close();
+        });
+        const QPoint at = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 16));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_dlg->mapToGlobal(at));
+        QApplication::sendEvent(m_dlg.get(), &event);
+    }
+
+    std::unique_ptr<CColorPickDlg> m_dlg;
+};
+
+TEST_F(PairHistoryTest, KeptPairComesBackAndGoesWithTheOption)
+{
+    Open();
+    SetPair(Sky);
+    Command(ID_KEEP_COLORS);
+    m_dlg->close();
+    EXPECT_NE(ReadSettings().find("PREVIEW=0\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
+                                  "[POSITION]\n"),
+              std::string::npos);
+    Open();
+    EXPECT_EQ(Pair(), Sky);
+    EXPECT_TRUE(Checked(ID_KEEP_COLORS));
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_FG)->GetWindowText(), "#1F4E9C");
+
+    Command(ID_KEEP_COLORS);
+    m_dlg->close();
+    EXPECT_EQ(ReadSettings().find("COLOR"), std::string::npos);
+    Open();
+    EXPECT_EQ(Pair(), DefaultPair);
+    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
+
+    // Hand-edited: each colour on its own, and only 1 turns the option on.
+    Open("[FLG]\nKEEPCOLORS=1\nBGCOLOR=white\nFGCOLOR=#87ceeb\n");
+    EXPECT_EQ(Pair(), (ColorPair{DefaultPair.background, Sky.background}));
+    Open("[FLG]\nKEEPCOLORS=2\nBGCOLOR=#87CEEB\n");
+    EXPECT_EQ(Pair(), DefaultPair);
+    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
+}
+
+TEST_F(PairHistoryTest, EveryCopyPutsThePairFirst)
+{
+    Open();
+    const std::function<void()> copies[] = {
+        [&] { Command(ID_BG_COPY); },
+        [&] { ControlOf<QPushButton>(*m_dlg, IDC_FG_COPY)->click(); },
+        [&] { Command(ID_BODY_TAG); },
+        [&] { ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->click(); },
+        [&] { WithBandMenu([](const auto& items) { Item(items, "CSSとしてコピー")->trigger(); }); },
+        [&] {
+            WhenModal([](QWidget* dlg) {
+                qobject_cast<TemplateDialog*>(dlg)->Control<QPushButton>(IDC_GRAD_COPY)->click();
+                static_cast<QDialog*>(dlg)->reject();
+            });
+            Command(ID_GRADATION_TAG);
+        },
+    };
+    int n = 1;
+    for (const auto& copy : copies) {
+        SetPair(Nth(n));
+        copy();
+        const auto history = ReadPairHistory(SettingsFile());
+        EXPECT_EQ(history.size(), std::size_t(n));
+        EXPECT_EQ(history.front(), Nth(n++));
+    }
+}
+
+TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
+{
+    for (int n = 12; n >= 1; --n)
+        RecordPair(SettingsFile(), Nth(n));
+    Open();
+    const QList<QAction*> items = HistoryItems();
+    ASSERT_EQ(items.size(), 14);
+    EXPECT_EQ(items[0]->text().toStdString(), "&1 " + PairLabel(Nth(1)));
+    EXPECT_EQ(items[9]->text().toStdString(), "&0 " + PairLabel(Nth(10)));
+    EXPECT_EQ(items[10]->text().toStdString(), PairLabel(Nth(11)));
+    EXPECT_TRUE(items[12]->isSeparator());
+    const QImage icon = items[1]->icon().pixmap(16, 16).toImage();
+    EXPECT_EQ(icon.pixelColor(4, 8), QColor(2, 0, 0));
+    EXPECT_EQ(icon.pixelColor(11, 8), QColor(255, 255, 255));
+
+    items[1]->trigger();
+    EXPECT_EQ(Pair(), Nth(2));
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_BG)->GetWindowText(), "#020000");
+
+    WithBandMenu([](const auto& items) {
+        const auto history = Item(items, "最近使った組み合わせ(&H)")->menu()->actions();
+        Item(history, "履歴を消去(&C)")->trigger();
+    });
+    EXPECT_TRUE(ReadPairHistory(SettingsFile()).empty());
+    const QList<QAction*> emptied = HistoryItems();
+    ASSERT_EQ(emptied.size(), 1);
+    EXPECT_FALSE(emptied[0]->isEnabled());
+}
+
+TEST_F(PairHistoryTest, CopyIsDoneWhenTheHistoryCannotBeWritten)
+{
+    const std::string settings = "[HISTORY]\n1=#010000 #FFFFFF\n";
+    Open(settings);
+    std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_read);
+    SetPair(Sky);
+    Command(ID_FONT_TAG);
+    EXPECT_EQ(ClipboardText(), "<FONT color=\"#1f4e9c\"></FONT>");
+    EXPECT_EQ(ReadSettings(), settings);
+}
+
+} // namespace
