@@ -6,15 +6,12 @@
 
 namespace tessuvo {
 
-bool CColorPickApp::InitInstance()
+void CColorPickApp::InitInstance()
 {
     InstallFontSubstitutions();
     InstallQtTranslation();
     CColorPickDlg dlg;
-    m_pMainWnd = &dlg;
     dlg.DoModal();
-    m_pMainWnd = nullptr;
-    return false;
 }
 
 } // namespace tessuvo
