@@ -2,6 +2,7 @@
 
 #include "colorpickdlg.h"
 #include "platform/dialogfont.h"
+#include "platform/menubarstyle.h"
 #include "platform/qttranslation.h"
 
 namespace tessuvo {
@@ -10,6 +11,7 @@ void CColorPickApp::InitInstance()
 {
     InstallFontSubstitutions();
     InstallQtTranslation();
+    InstallMenuBarStyle();
     CColorPickDlg dlg;
     dlg.DoModal();
 }

@@ -61,6 +61,11 @@ done
 export WAYLAND_DISPLAY=wayland-tessuvo
 start_app
 check "a Wayland session with XWayland runs on X11" "yes" "$([[ -n "$window" ]] && echo yes)"
+# The first window shows no picture that Qt would have to read: no image plugin is loaded.
+check "the start loads no image plugin" "" \
+    "$(grep -oE '(imageformats/.*|libjpeg.*)$' "/proc/$app_pid/maps" | sort -u | tr '\n' ' ')"
+xdotool key alt+f x
+wait_for_exit
 check "program ended cleanly" "0" "$status"
 
 # 4. Only Wayland: the program runs on it, with Qt's Wayland plugin loaded.
