@@ -2,16 +2,12 @@
 
 namespace tessuvo {
 
-class CColorPickDlg;
-
 // The application object: runs the main colour window as a modal dialog and ends with it.
 class CColorPickApp final
 {
 public:
-    // Returns false: the process ends when the main window closes.
-    bool InitInstance();
-
-    CColorPickDlg* m_pMainWnd = nullptr;
+    // Runs the main window to its end; the program ends after it.
+    void InitInstance();
 };
 
 } // namespace tessuvo

@@ -1,22 +1,31 @@
 #include "colorpickapp.h"
+#include "commandline.h"
 #include "platform/sessiondisplay.h"
 #include "res/version.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[])
 {
-    // Answered before Qt starts, so that it needs no display.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s\n", tessuvo::res::VersionLine);
-            return 0;
-        }
+    // Read before Qt starts, so that none of it needs a display.
+    using Action = tessuvo::CommandLine::Action;
+    const tessuvo::CommandLine command = tessuvo::ReadCommandLine(argc, argv);
+    switch (command.action) {
+    case Action::PrintUsage:
+        std::fputs(tessuvo::UsageText, stdout);
+        return 0;
+    case Action::PrintVersion:
+        std::printf("%s\n", tessuvo::res::VersionLine);
+        return 0;
+    case Action::Refuse:
+        tessuvo::ReportRefusedOption(command.refused);
+        return 2;
+    case Action::Run:
+        break;
     }
     // Without a display Qt's platform plugin would abort with a message meant for developers.
     std::vector<char*> args(argv, argv + argc);
@@ -42,12 +51,13 @@ int main(int argc, char* argv[])
     display.reset();
     // Lets a Wayland compositor match the window to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessuvo.Tessuvo"));
-    // Qt has taken its own options (-platform and the like) out; the program has no others.
+    // Qt has taken the options it read; one left is one this platform does not take (-display
+    // on Wayland, say).
     if (qtArgc > 1) {
-        std::fprintf(stderr, "tessuvo: 不明なオプションです: %s (使えるのは --version のみ)\n",
-                     args[1]);
+        tessuvo::ReportRefusedOption(args[1]);
         return 2;
     }
-    tessuvo::CColorPickApp app;
-    return app.InitInstance() ? QApplication::exec() : 0;
+    // The main window's modal loop is the program's only event loop.
+    tessuvo::CColorPickApp().InitInstance();
+    return 0;
 }

@@ -1,42 +1,72 @@
 #!/usr/bin/env bash
-# Start-up on Xvfb: time from process start until the window is mapped and painted, and the
-# resident memory after start, for Tessuvo and for the smallest Qt dialog.
-# Usage: bench/startup.sh BUILD_DIR [RUNS]
+# Start-up on Xvfb against the smallest Qt dialog that shows one Japanese label: the time from
+# starting each process until its window is mapped, and its resident memory once shown. The
+# two start in turns, after one start of each that is not counted (so that both find their
+# libraries in the page cache); each figure is the median of its runs.
+# Usage: bench/startup.sh BUILD_DIR [RUNS, 5 unless given]
 set -euo pipefail
 build=$1
-runs=${2:-10}
+runs=${2:-5}
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $xev $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 
 exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -t 20 display <&3
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
+# The program keeps its settings beside itself: a copy of it that has none.
 cp "$build/tessuvo" "$work/"
 
-measure() { # executable title
-    local total=0 rss=0
-    for _ in $(seq "$runs"); do
-        local start end pid
-        start=$(date +%s%N)
-        "$1" >/dev/null 2>&1 &
-        pid=$!
-        # xdotool's own --sync waits half a second between looks; look as often as it answers.
-        until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do :; done
-        end=$(date +%s%N)
-        sleep 0.3
-        rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
-        kill $pid
-        wait $pid 2>/dev/null || true
-        total=$((total + (end - start) / 1000))
+# The X server tells xev of every window mapped on the screen, the moment it is: a run ends on
+# that event, where polling for the window would take processor time from the start it times.
+exec 4< <(exec xev -root -event substructure)
+xev=$!
+sleep 0.5
+
+microseconds() { local t=${EPOCHREALTIME/[.,]/}; echo "${t#0}"; }
+
+# One start of the executable: its time to the window in $us and its resident memory in $kb.
+start_once() { # executable
+    local start line pid
+    start=$(microseconds)
+    "$1" >/dev/null 2>&1 &
+    pid=$!
+    until [[ "${line:-}" == MapNotify* ]]; do
+        read -r -t 20 line <&4 || { echo "$1 showed no window" >&2; exit 1; }
     done
-    echo "$((total / runs)) $rss"
+    us=$(($(microseconds) - start))
+    sleep 0.3
+    kb=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    while read -r -t 0.2 line <&4; do :; done # the events of the closed window
 }
 
-read -r app_us app_rss < <(measure "$work/tessuvo" '^Tessuvo \[TESSUVO\]$')
-read -r base_us base_rss < <(measure "$build/bench/baseline_window" '^Baseline$')
-echo "tessuvo:  start to window ${app_us} us, resident ${app_rss} kB"
-echo "baseline: start to window ${base_us} us, resident ${base_rss} kB"
-awk -v a="$app_us" -v b="$base_us" -v r="$app_rss" -v s="$base_rss" \
-    'BEGIN { printf "ratio to the smallest Qt dialog: start-up %.2f, memory %.2f\n", a / b, r / s }'
+median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
+
+app=("$work/tessuvo") base=("$build/bench/baseline_window")
+start_once "${app[0]}"
+start_once "${base[0]}"
+app_us=() app_kb=() base_us=() base_kb=()
+for run in $(seq "$runs"); do
+    # Each goes first in every other round, so that neither always follows the other.
+    order=(app base)
+    [[ $((run % 2)) -eq 0 ]] && order=(base app)
+    for who in "${order[@]}"; do
+        if [[ $who == app ]]; then
+            start_once "${app[0]}"
+            app_us+=("$us") app_kb+=("$kb")
+        else
+            start_once "${base[0]}"
+            base_us+=("$us") base_kb+=("$kb")
+        fi
+    done
+done
+
+a=$(median "${app_us[@]}") b=$(median "${base_us[@]}")
+ar=$(median "${app_kb[@]}") br=$(median "${base_kb[@]}")
+echo "tessuvo:  start to window ${a} us, resident ${ar} kB (medians of $runs, interleaved)"
+echo "baseline: start to window ${b} us, resident ${br} kB"
+awk -v a="$a" -v b="$b" -v r="$ar" -v s="$br" \
+    'BEGIN { printf "ratio to the bare dialog: start-up %.2fx, memory %.2fx\n", a / b, r / s }'

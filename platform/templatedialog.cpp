@@ -136,7 +136,9 @@ private:
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent)
 {
     const res::DialogTemplate* t = res::FindDialogTemplate(templateId);
-    Q_ASSERT(t);
+    // Every id is one of the program's own: a missing one is a fault of the build.
+    if (!t)
+        qFatal("tessuvo: no dialog template %d", templateId);
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     if (HasStyle(t->style, res::DialogStyle::SystemMenu))

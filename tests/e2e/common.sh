@@ -4,6 +4,10 @@
 # shellcheck shell=bash
 
 exe=$1
+# xdotool reads window titles in the locale's encoding, and the titles it looks for are Japanese
+# in UTF-8: a shell in the C locale (as a fresh system or a container gives) would find none.
+# Every Debian system has C.UTF-8.
+export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 passed=0
 failed=0

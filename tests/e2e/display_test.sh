@@ -25,6 +25,20 @@ check "a DISPLAY where no server listens" "$message
 check "a WAYLAND_DISPLAY where no compositor listens" "$message
 1" "$(run "${no_display[@]}" XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY=wayland-none "$work/tessuvo")"
 
+# Options are read before the display is looked for: an unknown one is refused, the usage
+# printed, and Qt's own are no reason to refuse.
+check "an unknown option without a display" "tessuvo: 不明なオプションです: --bogus (使い方は tessuvo --help)
+2" "$(run "${no_display[@]}" "$work/tessuvo" --bogus)"
+check "a Qt option without a display is no unknown option" "$message
+1" "$(run "${no_display[@]}" "$work/tessuvo" -style fusion)"
+for option in --help -h; do
+    usage=$(env "${no_display[@]}" "$work/tessuvo" "$option" 2>/dev/null)
+    status=$?
+    check "$option without a display: the usage, naming both options, and status 0" \
+        "使い方: tessuvo [オプション]|1|1|0" \
+        "$(head -n 1 <<<"$usage")|$(grep -c -- '-h, --help' <<<"$usage")|$(grep -c -- '--version' <<<"$usage")|$status"
+done
+
 # 2. A platform chosen on purpose is Qt's to start: the program gets as far as its options.
 check "QT_QPA_PLATFORM=offscreen is let through" "2" \
     "$(run "${no_display[@]}" QT_QPA_PLATFORM=offscreen "$work/tessuvo" --bogus | tail -n 1)"
@@ -47,6 +61,9 @@ done
 export WAYLAND_DISPLAY=wayland-tessuvo
 start_app
 check "a Wayland session with XWayland runs on X11" "yes" "$([[ -n "$window" ]] && echo yes)"
+# The first window shows no picture that Qt would have to read: no image plugin is loaded.
+check "the start loads no image plugin" "" \
+    "$(grep -oE '(imageformats/.*|libjpeg.*)$' "/proc/$app_pid/maps" | sort -u | tr '\n' ' ')"
 xdotool key alt+f x
 wait_for_exit
 check "program ended cleanly" "0" "$status"

@@ -39,8 +39,10 @@ for size in 16 32 48 128; do
     check "the ${size}-pixel icon" "PNG ${size}x${size}" \
         "$(identify -format '%m %wx%h' "$share/icons/hicolor/${size}x${size}/apps/$id.png" 2>&1)"
 done
-check "the scalable icon" "SVG" \
-    "$(identify -format '%m' "$share/icons/hicolor/scalable/apps/$id.svg" 2>/dev/null)"
+# The SVG drawn at 128 pixels is the 128-pixel PNG, pixel for pixel.
+rsvg-convert -w 128 -h 128 -o "$work/scalable.png" "$share/icons/hicolor/scalable/apps/$id.svg"
+check "the scalable icon draws the same picture" "0" \
+    "$(compare -metric AE "$work/scalable.png" "$share/icons/hicolor/128x128/apps/$id.png" null: 2>&1)"
 
 # 3. Starts an installed program, opens its help, switches to hexadecimal notation and closes
 # it. common.sh starts $work/tessuvo: a link to the installed one, which the program resolves to
