@@ -1,7 +1,7 @@
 #include "app/colorpickdlg.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/collections/samplecolordlg.h"
-#include "dialogtest.h"
+#include "mainwindowtest.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
@@ -34,31 +34,10 @@ bool TopMost(const QWidget& window)
     return (handle ? handle->flags() : window.windowFlags()).testFlag(Qt::WindowStaysOnTopHint);
 }
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override { RemoveSettings(); }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        RemoveSettings();
-    }
-
-    CColorPickDlg& Open(const std::string& settings = {})
-    {
-        if (!settings.empty())
-            WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
-        m_dlg->show();
-        QApplication::processEvents();
-        return *m_dlg;
-    }
-
-    EditBox* Edit(int id) const { return ControlOf<EditBox>(*m_dlg, id); }
     ScrollBar* Bar(int id) const { return ControlOf<ScrollBar>(*m_dlg, id); }
-    std::string EditText(int id) const { return Edit(id)->GetWindowText(); }
-    bool Checked(int command) const { return m_dlg->GetMenu()->Command(command)->isChecked(); }
-    void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }
 
     void Type(int editId, const QString& text, int caret = -1)
     {
@@ -81,8 +60,6 @@ protected:
                               QGuiApplication::primaryScreen()->availableGeometry().center();
         return offset.manhattanLength() <= 8;
     }
-
-    std::unique_ptr<CColorPickDlg> m_dlg;
 };
 
 TEST_F(MainWindowTest, FirstStartWithoutSettingsFile)

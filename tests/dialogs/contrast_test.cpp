@@ -1,7 +1,7 @@
 #include "app/colorpickdlg.h"
 #include "core/colortext.h"
 #include "core/contrast.h"
-#include "dialogtest.h"
+#include "mainwindowtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/scrollbar.h"
@@ -27,22 +27,12 @@ namespace {
 const QPoint OnBand(100, 16);
 const QPoint OffBand(3, 60);
 
-class PreviewBandContrastTest : public ::testing::Test
+class PreviewBandContrastTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override { RemoveSettings(); }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        RemoveSettings();
-    }
-
     void Open(const char* background, const char* text, const std::string& settings = {})
     {
-        if (!settings.empty())
-            WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
-        m_dlg->show();
+        MainWindowFixture::Open(settings);
         m_dlg->ApplyColorText(ColorTarget::Background, background);
         m_dlg->ApplyColorText(ColorTarget::Text, text);
         m_dlg->RefreshColors();
@@ -60,38 +50,6 @@ protected:
         QApplication::sendEvent(client, &event);
         return QToolTip::text() == none ? QString() : QToolTip::text();
     }
-
-    // Opens the context menu at a client point and hands it to `use`, which triggers an item
-    // or leaves the menu to be closed.
-    void WithMenuAt(QPoint clientPoint, const std::function<void(QMenu&)>& use) const
-    {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            opened = true;
-            use(*menu);
-            if (menu->isVisible())
-                menu->close();
-        });
-        const QPoint at = m_dlg->Client()->mapTo(m_dlg.get(), clientPoint);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_dlg->mapToGlobal(at));
-        QApplication::sendEvent(m_dlg.get(), &event);
-        QApplication::processEvents();
-        ASSERT_TRUE(opened);
-    }
-
-    static QAction* Item(const QMenu& menu, const char* text)
-    {
-        for (QAction* action : menu.actions())
-            if (action->text() == QString::fromUtf8(text))
-                return action;
-        ADD_FAILURE() << "no item " << text;
-        return nullptr;
-    }
-
-    std::unique_ptr<CColorPickDlg> m_dlg;
 };
 
 TEST_F(PreviewBandContrastTest, TooltipOverTheBandInEachMode)

@@ -1,6 +1,6 @@
 #include "app/colorpickdlg.h"
 #include "dialogs/tags/gradationdlg.h"
-#include "dialogtest.h"
+#include "mainwindowtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/scrollbar.h"
@@ -27,26 +27,6 @@ namespace {
 
 const QPoint OnBand(100, 16);
 
-// Sends a context menu request to `widget` at `at` and hands the menu that opens to `use`,
-// which triggers an item or leaves the menu to be closed.
-void WithMenu(QWidget* widget, QPoint at, const std::function<void(QMenu&)>& use)
-{
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        opened = true;
-        use(*menu);
-        if (menu->isVisible())
-            menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
-    QApplication::sendEvent(widget, &event);
-    QApplication::processEvents();
-    ASSERT_TRUE(opened);
-}
-
 QStringList Texts(const QMenu& menu)
 {
     QStringList texts;
@@ -55,44 +35,16 @@ QStringList Texts(const QMenu& menu)
     return texts;
 }
 
-QAction* Item(const QMenu& menu, const char* text)
-{
-    for (QAction* action : menu.actions())
-        if (action->text() == QString::fromUtf8(text))
-            return action;
-    ADD_FAILURE() << "no item " << text;
-    return nullptr;
-}
-
 void SetClipboard(const char* text)
 {
     QApplication::clipboard()->setText(QString::fromUtf8(text));
 }
 
-class CssOutputTest : public ::testing::Test
+class CssOutputTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override { RemoveSettings(); }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        RemoveSettings();
-    }
-
-    void Open(const std::string& settings = {})
-    {
-        if (!settings.empty())
-            WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
-        m_dlg->show();
-        QApplication::processEvents();
-    }
-
-    EditBox* Edit(int id) const { return ControlOf<EditBox>(*m_dlg, id); }
     QPushButton* Button(int id) const { return ControlOf<QPushButton>(*m_dlg, id); }
-    std::string EditText(int id) const { return Edit(id)->GetWindowText(); }
-    QAction* Command(int id) const { return m_dlg->GetMenu()->Command(id); }
-    bool Checked(int id) const { return Command(id)->isChecked(); }
+    QAction* Action(int id) const { return m_dlg->GetMenu()->Command(id); }
     void SetColors(const char* background, const char* text) const
     {
         m_dlg->ApplyColorText(ColorTarget::Background, background);
@@ -112,18 +64,16 @@ protected:
 
     void OnBandMenu(const std::function<void(QMenu&)>& use) const
     {
-        WithMenu(m_dlg.get(), m_dlg->Client()->mapTo(m_dlg.get(), OnBand), use);
+        WithContextMenu(m_dlg.get(), m_dlg->Client()->mapTo(m_dlg.get(), OnBand), use);
     }
     void OnBoxMenu(int id, const std::function<void(QMenu&)>& use) const
     {
-        WithMenu(Edit(id)->viewport(), QPoint(4, 4), use);
+        WithContextMenu(Edit(id)->viewport(), QPoint(4, 4), use);
     }
     void PasteIntoBox(int id) const
     {
         OnBoxMenu(id, [](QMenu& menu) { Item(menu, "色として貼り付け(&V)")->trigger(); });
     }
-
-    std::unique_ptr<CColorPickDlg> m_dlg;
 };
 
 TEST_F(CssOutputTest, OutputStyleSwitchesWhatTheTagCommandsWriteAndSay)
@@ -132,14 +82,14 @@ TEST_F(CssOutputTest, OutputStyleSwitchesWhatTheTagCommandsWriteAndSay)
     SetColors("#FFFFFF", "#FF0000");
     EXPECT_TRUE(Checked(ID_OUTPUT_HTML));
     EXPECT_FALSE(Checked(ID_OUTPUT_CSS));
-    Command(ID_OUTPUT_CSS)->trigger();
+    Command(ID_OUTPUT_CSS);
     EXPECT_TRUE(Checked(ID_OUTPUT_CSS));
     EXPECT_FALSE(Checked(ID_OUTPUT_HTML));
 
     Button(IDC_BG_TAG)->click();
     EXPECT_EQ(ClipboardText(), "body { background-color: #ffffff; color: #ff0000; }");
     EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
-    Command(ID_FONT_TAG)->trigger();
+    Command(ID_FONT_TAG);
     EXPECT_EQ(ClipboardText(), R"(<span style="color: #ff0000">[TESSUVO]</span>)");
     EXPECT_EQ(EditText(IDC_EDIT_FG), "#FF0000");
     WriteSettings("[FLG]\nUSEFONT=0\n");
@@ -147,16 +97,16 @@ TEST_F(CssOutputTest, OutputStyleSwitchesWhatTheTagCommandsWriteAndSay)
     EXPECT_EQ(ClipboardText(), R"(<span style="color: #ff0000"></span>)");
 
     const auto names = [&] {
-        return QStringList{Command(ID_BODY_TAG)->text(), Command(ID_FONT_TAG)->text(),
+        return QStringList{Action(ID_BODY_TAG)->text(), Action(ID_FONT_TAG)->text(),
                            ToolTipOver(Button(IDC_BG_TAG)), ToolTipOver(Button(IDC_FG_TAG)),
                            Button(IDC_FG_TAG)->accessibleName()};
     };
     EXPECT_EQ(names(), (QStringList{"BODYのCSS生成(&T)", "spanﾀｸﾞ生成(&T)", "BODYのCSS生成",
                                     "spanﾀｸﾞ生成", "spanﾀｸﾞ生成"}));
-    Command(ID_OUTPUT_HTML)->trigger();
+    Command(ID_OUTPUT_HTML);
     EXPECT_EQ(names(), (QStringList{"BODYﾀｸﾞ生成(&T)", "FONTﾀｸﾞ生成(&T)", "BODYﾀｸﾞ生成",
                                     "FONTﾀｸﾞ生成", "FONTﾀｸﾞ生成"}));
-    Command(ID_BODY_TAG)->trigger();
+    Command(ID_BODY_TAG);
     EXPECT_EQ(ClipboardText(), R"(<BODY bgcolor="#ffffff" text="#ff0000">)");
 }
 
@@ -179,14 +129,14 @@ TEST_F(CssOutputTest, OutputStyleIsKeptOnceChosen)
 
     RemoveSettings();
     Open();
-    Command(ID_OUTPUT_CSS)->trigger();
+    Command(ID_OUTPUT_CSS);
     m_dlg->move(40, 30);
     m_dlg->close();
     EXPECT_EQ(ReadSettings(), "[FLG]\nTOPMOST=0\nRGB=3\nPREVIEW=0\nOUTPUT=1\n[POSITION]\nX=40\n"
                               "Y=30\n[PREVIEW]\nSTRING=[TESSUVO]\n");
     Open();
     EXPECT_TRUE(Checked(ID_OUTPUT_CSS));
-    Command(ID_BODY_TAG)->trigger();
+    Command(ID_BODY_TAG);
     EXPECT_EQ(ClipboardText(), "body { background-color: #ffffff; color: #000000; }");
 }
 
@@ -194,7 +144,7 @@ TEST_F(CssOutputTest, CopyButtonMenuListsTheColourInSixFormats)
 {
     Open();
     SetColors("#FFFFFF", "#12ABFF");
-    WithMenu(Button(IDC_FG_COPY), QPoint(2, 2), [](QMenu& menu) {
+    WithContextMenu(Button(IDC_FG_COPY), QPoint(2, 2), [](QMenu& menu) {
         EXPECT_EQ(Texts(menu), (QStringList{"&1 #12abff", "&2 #12ABFF", "&3 rgb(18 171 255)",
                                             "&4 hsl(201.3 100% 53.5%)",
                                             "&5 oklch(0.711 0.1657 242.1)", "&6 18,171,255"}));
@@ -204,8 +154,8 @@ TEST_F(CssOutputTest, CopyButtonMenuListsTheColourInSixFormats)
     EXPECT_EQ(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
     EXPECT_EQ(EditText(IDC_EDIT_FG), "#12ABFF");
 
-    WithMenu(Button(IDC_BG_COPY), QPoint(2, 2),
-             [](QMenu& menu) { menu.actions().at(2)->trigger(); });
+    WithContextMenu(Button(IDC_BG_COPY), QPoint(2, 2),
+                    [](QMenu& menu) { menu.actions().at(2)->trigger(); });
     EXPECT_EQ(ClipboardText(), "rgb(255 255 255)");
     EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
 }
@@ -301,7 +251,7 @@ TEST_F(GradationCssTest, BandMenuCopiesTheTextAsOneGradient)
 {
     Open(OutputStyle::HtmlTags);
     const QPoint band = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 15));
-    WithMenu(m_dlg.get(), band, [](QMenu& menu) {
+    WithContextMenu(m_dlg.get(), band, [](QMenu& menu) {
         EXPECT_EQ(Texts(menu), QStringList{"CSSグラデーションとしてコピー(&G)"});
         menu.actions().front()->trigger();
     });
@@ -319,12 +269,12 @@ TEST_F(GradationCssTest, BandMenuCopiesTheTextAsOneGradient)
 TEST_F(CssOutputTest, GradationDialogWritesInTheWindowsStyle)
 {
     Open();
-    Command(ID_OUTPUT_CSS)->trigger();
+    Command(ID_OUTPUT_CSS);
     WhenModal([](QWidget* modal) {
         ControlOf<QPushButton>(*static_cast<CGradationTagDlg*>(modal), IDC_GRAD_COPY)->click();
         static_cast<QDialog*>(modal)->reject();
     });
-    Command(ID_GRADATION_TAG)->trigger();
+    Command(ID_GRADATION_TAG);
     EXPECT_EQ(ClipboardText().rfind(R"(<span style="color: #ffffff">[</span>)", 0), 0u);
 }
 

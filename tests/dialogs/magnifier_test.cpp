@@ -1,7 +1,7 @@
 #include "../fakepickscreen.h"
 #include "app/colorpickdlg.h"
 #include "core/contrast.h"
-#include "dialogtest.h"
+#include "mainwindowtest.h"
 #include "platform/editbox.h"
 #include "platform/magnifier.h"
 #include "platform/menubar.h"
@@ -23,12 +23,12 @@ namespace {
 // The main window's eyedropper on a fake screen in which every pixel differs from its
 // neighbours: red the column, green the row (both modulo 256), blue 0 and 255 as on a
 // chessboard, so that an average shows in the blue.
-class MagnifierTest : public ::testing::Test
+class MagnifierTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        RemoveSettings();
+        MainWindowFixture::SetUp();
         SetPickScreenFactory([this](QWidget*) {
             auto screen = std::make_unique<FakePickScreen>();
             screen->pixel = [](double x, double y) {
@@ -41,22 +41,10 @@ protected:
     }
     void TearDown() override
     {
-        m_dlg.reset();
+        MainWindowFixture::TearDown();
         SetPickScreenFactory({});
-        RemoveSettings();
     }
 
-    void Open(const std::string& settings = {})
-    {
-        if (!settings.empty())
-            WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
-        m_dlg->show();
-        QApplication::processEvents();
-    }
-    void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }
-    bool Checked(int command) const { return m_dlg->GetMenu()->Command(command)->isChecked(); }
-    std::string EditText(int id) const { return ControlOf<EditBox>(*m_dlg, id)->GetWindowText(); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
         QTest::keyClick(m_dlg->GetDlgItem(IDC_BG_COPY), key, modifiers);
@@ -70,7 +58,6 @@ protected:
         return Shown() && Shown()->isVisible() ? Shown()->View() : MagnifierView{};
     }
 
-    std::unique_ptr<CColorPickDlg> m_dlg;
     FakePickScreen* m_screen = nullptr;
 };
 

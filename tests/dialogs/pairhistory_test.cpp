@@ -1,6 +1,6 @@
 #include "app/colorpickdlg.h"
 #include "collections/pairhistory.h"
-#include "dialogtest.h"
+#include "mainwindowtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
@@ -34,35 +34,24 @@ QAction* Item(const QList<QAction*>& items, const char* text)
     throw std::runtime_error(std::string("no item ") + text);
 }
 
-class PairHistoryTest : public ::testing::Test
+class PairHistoryTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override { RemoveSettings(); }
     void TearDown() override
     {
         m_dlg.reset();
         std::error_code ignored;
         std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, ignored);
-        RemoveSettings();
+        MainWindowFixture::TearDown();
     }
 
-    void Open(const std::string& settings = {})
-    {
-        if (!settings.empty())
-            WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
-        m_dlg->show();
-        QApplication::processEvents();
-    }
     void SetPair(const ColorPair& pair)
     {
         m_dlg->ApplyColorText(ColorTarget::Background, HexCode(pair.background));
         m_dlg->ApplyColorText(ColorTarget::Text, HexCode(pair.text));
     }
     ColorPair Pair() const { return {m_dlg->BackgroundColor(), m_dlg->TextColor()}; }
-    void Command(int id) const { m_dlg->GetMenu()->Command(id)->trigger(); }
-    bool Checked(int id) const { return m_dlg->GetMenu()->Command(id)->isChecked(); }
 
     // The items of the history menu under ﾂｰﾙ, as it shows them when it opens.
     QList<QAction*> HistoryItems() const
@@ -77,18 +66,8 @@ protected:
     // Opens the preview band's context menu and hands its items to `use`.
     void WithBandMenu(const std::function<void(const QList<QAction*>&)>& use) const
     {
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            use(menu->actions());
-            menu->close();
-        });
-        const QPoint at = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 16));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_dlg->mapToGlobal(at));
-        QApplication::sendEvent(m_dlg.get(), &event);
+        WithMenuAt(QPoint(100, 16), [&](QMenu& menu) { use(menu.actions()); });
     }
-
-    std::unique_ptr<CColorPickDlg> m_dlg;
 };
 
 TEST_F(PairHistoryTest, KeptPairComesBackAndGoesWithTheOption)

@@ -1,6 +1,6 @@
 #include "app/colorpickdlg.h"
 #include "app/contrastlinelabel.h"
-#include "dialogtest.h"
+#include "mainwindowtest.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
@@ -29,66 +29,25 @@ const QPoint OnBand(100, 16);
 constexpr int DesignClientHeight = 164; // 109 dialog units
 constexpr int LineHeight = 15;
 
-class PairViewTest : public ::testing::Test
+class PairViewTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override { RemoveSettings(); }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        RemoveSettings();
-    }
-
     CColorPickDlg& Open(const std::string& settings = {})
     {
-        m_dlg.reset();
-        if (!settings.empty())
-            WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
-        m_dlg->show();
-        QApplication::processEvents();
+        MainWindowFixture::Open(settings);
         // No blinking caret in the pictures compared.
         if (QWidget* focus = m_dlg->focusWidget())
             focus->clearFocus();
         return *m_dlg;
     }
 
-    void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }
-    bool Checked(int command) const { return m_dlg->GetMenu()->Command(command)->isChecked(); }
-    std::string EditText(int id) const { return ControlOf<EditBox>(*m_dlg, id)->GetWindowText(); }
     ContrastLineLabel* Line() const { return m_dlg->findChild<ContrastLineLabel*>(); }
     std::string LineText() const { return Line()->text().toStdString(); }
     QImage Client() const { return m_dlg->Client()->grab().toImage(); }
 
     // Opens the band's context menu and hands it to `use`, which triggers an item or leaves
     // the menu to be closed.
-    void WithBandMenu(const std::function<void(QMenu&)>& use) const
-    {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            opened = true;
-            use(*menu);
-            if (menu->isVisible())
-                menu->close();
-        });
-        const QPoint at = m_dlg->Client()->mapTo(m_dlg.get(), OnBand);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_dlg->mapToGlobal(at));
-        QApplication::sendEvent(m_dlg.get(), &event);
-        QApplication::processEvents();
-        ASSERT_TRUE(opened);
-    }
-
-    static QAction* Item(const QMenu& menu, const char* text)
-    {
-        for (QAction* action : menu.actions())
-            if (action->text() == QString::fromUtf8(text))
-                return action;
-        ADD_FAILURE() << "no item " << text;
-        return nullptr;
-    }
+    void WithBandMenu(const std::function<void(QMenu&)>& use) const { WithMenuAt(OnBand, use); }
 
     void Simulate(const char* item) const
     {
@@ -97,8 +56,6 @@ protected:
                 Item(*sub->menu(), item)->trigger();
         });
     }
-
-    std::unique_ptr<CColorPickDlg> m_dlg;
 };
 
 TEST_F(PairViewTest, LineReadsThePairAfterEveryChange)
