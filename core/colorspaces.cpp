@@ -1,5 +1,7 @@
 #include "colorspaces.h"
 
+#include "srgb.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -99,16 +101,6 @@ template <typename Curve> ColorCoords Mirrored(const ColorCoords& c, Curve curve
     return out;
 }
 
-double SrgbToLinear(double v)
-{
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-double LinearToSrgb(double v)
-{
-    return v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
-}
-
 ColorCoords XyzD65FromXyzD50(const ColorCoords& xyz)
 {
     return kD50ToD65 * xyz;
@@ -146,7 +138,8 @@ double DeltaEOk(const ColorCoords& a, const ColorCoords& b)
 
 ColorCoords Encoded(const ColorCoords& linear)
 {
-    return {LinearToSrgb(linear[0]), LinearToSrgb(linear[1]), LinearToSrgb(linear[2])};
+    return {EncodedFromLinear(linear[0]), EncodedFromLinear(linear[1]),
+            EncodedFromLinear(linear[2])};
 }
 
 } // namespace
@@ -155,11 +148,11 @@ ColorCoords XyzD65FromPredefined(PredefinedSpace space, const ColorCoords& c)
 {
     switch (space) {
     case PredefinedSpace::Srgb:
-        return kLinearSrgbToXyz * Mirrored(c, SrgbToLinear);
+        return kLinearSrgbToXyz * Mirrored(c, LinearFromEncoded);
     case PredefinedSpace::SrgbLinear:
         return kLinearSrgbToXyz * c;
     case PredefinedSpace::DisplayP3:
-        return kLinearP3ToXyz * Mirrored(c, SrgbToLinear);
+        return kLinearP3ToXyz * Mirrored(c, LinearFromEncoded);
     case PredefinedSpace::A98Rgb:
         return kLinearA98ToXyz * Mirrored(c, [](double v) { return std::pow(v, 563.0 / 256); });
     case PredefinedSpace::ProphotoRgb:

@@ -5,17 +5,24 @@
 
 namespace tessuvo {
 
+double LinearFromEncoded(double encoded)
+{
+    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+}
+
+double EncodedFromLinear(double linear)
+{
+    return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
+}
+
 double LinearFromChannel(int channel)
 {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    return LinearFromEncoded(channel / 255.0);
 }
 
 int ChannelFromLinear(double linear)
 {
-    const double l = std::clamp(linear, 0.0, 1.0);
-    const double c = l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
-    return static_cast<int>(std::lround(c * 255.0));
+    return static_cast<int>(std::lround(EncodedFromLinear(std::clamp(linear, 0.0, 1.0)) * 255.0));
 }
 
 } // namespace tessuvo
