@@ -32,7 +32,7 @@ void ExpectReads(std::initializer_list<ReadCase> cases, const Color& backdrop = 
 }
 
 // The computed values of the web-platform tests for css-color (parsing/color-computed*.html,
-// color-valid-*.html) and the examples of the CSS Color 4 specification.
+// color-valid-*.html) and the worked examples of CSS Color 4.
 TEST(ReadCssColor, PublishedValues)
 {
     ExpectReads({
