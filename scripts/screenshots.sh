@@ -80,7 +80,7 @@ done
 xdotool windowmove --sync "$window" 20 20
 xdotool key alt+t h
 sleep 0.8
-import -window root -crop 530x230+15+15 -strip -define png:exclude-chunks=date,time \
+import -window root -crop 530x255+15+15 -strip -define png:exclude-chunks=date,time \
     "$out/pair-history-menu.png"
 echo "$out/pair-history-menu.png"
 xdotool key Escape Escape
