@@ -41,6 +41,28 @@ bool IsComment(std::string_view line)
     return !t.empty() && t.front() == ';';
 }
 
+// The lines are built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about chains of
+// string concatenation.
+std::string SectionText(std::string_view section)
+{
+    std::string text;
+    text.reserve(section.size() + 2);
+    text += '[';
+    text += section;
+    text += ']';
+    return text;
+}
+
+std::string KeyText(std::string_view key, std::string_view value)
+{
+    std::string text;
+    text.reserve(key.size() + 1 + value.size());
+    text += key;
+    text += '=';
+    text += value;
+    return text;
+}
+
 bool IsKeyLine(std::string_view line)
 {
     return !SectionName(line) && !IsComment(line) && line.find('=') != std::string_view::npos;
@@ -60,7 +82,7 @@ IniFile IniFile::Parse(std::string_view content)
         Line line{std::string(content.substr(0, lineBreak)), {}};
         if (lineBreak != std::string_view::npos) {
             const bool crlf = content.compare(lineBreak, 2, "\r\n") == 0;
-            line.end = content.substr(lineBreak, crlf ? 2 : 1);
+            line.end = crlf ? "\r\n" : content[lineBreak] == '\r' ? "\r" : "\n";
         }
         content.remove_prefix(line.text.size() + line.end.size());
         ini.m_lines.push_back(std::move(line));
@@ -123,8 +145,8 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
 {
     const auto sectionLine = FindSection(section);
     if (!sectionLine) {
-        InsertLine(m_lines.size(), "[" + std::string(section) + "]");
-        InsertLine(m_lines.size(), std::string(key) + "=" + std::string(value));
+        InsertLine(m_lines.size(), SectionText(section));
+        InsertLine(m_lines.size(), KeyText(key, value));
         return;
     }
     if (const auto keyLine = FindKey(*sectionLine, key)) {
@@ -140,7 +162,7 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
         if (IsKeyLine(m_lines[i].text))
             insertAt = i + 1;
     }
-    InsertLine(insertAt, std::string(key) + "=" + std::string(value));
+    InsertLine(insertAt, KeyText(key, value));
 }
 
 void IniFile::RemoveKey(std::string_view section, std::string_view key)
