@@ -1,7 +1,7 @@
 #include "app/colorpickdlg.h"
 #include "app/colorvisionband.h"
-#include "app/previewband.h"
 #include "app/pairhistorymenu.h"
+#include "app/previewband.h"
 #include "collections/pairhistory.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/tags/gradationdlg.h"

@@ -1,5 +1,4 @@
 #include "app/colorpickdlg.h"
-#include "platform/dialogfont.h"
 #include "platform/magnifier.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
@@ -135,13 +134,3 @@ void TenThousandMoves(benchmark::State& state)
 BENCHMARK(TenThousandMoves)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

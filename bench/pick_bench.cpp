@@ -1,5 +1,4 @@
 #include "app/colorpickdlg.h"
-#include "platform/dialogfont.h"
 #include "platform/menubar.h"
 #include "platform/pickscreen.h"
 #include "res/resource.h"
@@ -59,13 +58,3 @@ void PressToBars(benchmark::State& state)
 BENCHMARK(PressToBars)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,29 +10,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 xvfb_screen=2048x768x24
 source "$here/common.sh"
 
-# Red 4 × column, green 4 × row, blue 0 or 255 as on a chessboard.
-{
-    echo "P3 64 64 255"
-    for y in $(seq 0 63); do
-        for x in $(seq 0 63); do
-            printf '%d %d %d\n' $((x * 4)) $((y * 4)) $(((x + y) % 2 * 255))
-        done
-    done
-} >"$work/pattern.ppm"
-
-show_pattern() { # title x y
-    setsid display -title "$1" -geometry "+$2+$3" "$work/pattern.ppm" >/dev/null 2>&1 &
-    cleanup_groups+=("$!")
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null
-}
+source "$here/twomonitors.sh"
 left=(300 300)
 right=(1900 650) # near the right and bottom edges of the right monitor
-show_pattern pattern-left "${left[@]}"
-show_pattern pattern-right "${right[@]}"
-xrandr --setmonitor right 1024/270x768/200+1024+0 screen >/dev/null
-xrandr --setmonitor left 1024/270x768/200+0+0 none >/dev/null
-xrandr --output screen --primary
-check "two monitors" "Monitors: 2" "$(xrandr --listmonitors | head -n 1)"
+show_patterns_on_two_monitors chessboard
 
 # The colours of a square of device pixels, as the X server reads them, one "#RRGGBB" a line.
 screen_pixels() { # x y side
