@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/color.h"
-#include "core/colorpair.h"
-#include "core/colorvision.h"
-#include "core/pastecolor.h"
+#include "core/color/color.h"
+#include "core/color/colorpair.h"
+#include "core/colortext/pastedtext.h"
+#include "core/readability/colorvision.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 #include "tags/outputstyle.h"

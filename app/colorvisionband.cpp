@@ -1,6 +1,6 @@
 #include "colorvisionband.h"
 
-#include "core/modes.h"
+#include "core/textbox/modes.h"
 #include "platform/dialogfont.h"
 #include "previewband.h"
 

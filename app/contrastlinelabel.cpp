@@ -1,6 +1,6 @@
 #include "contrastlinelabel.h"
 
-#include "core/contrast.h"
+#include "core/readability/contrast.h"
 #include "res/dialogtemplate.h"
 
 #include <QLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/color.h"
-#include "core/colorvision.h"
+#include "core/color/color.h"
+#include "core/readability/colorvision.h"
 
 #include <QLabel>
 

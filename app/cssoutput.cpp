@@ -1,6 +1,6 @@
 #include "cssoutput.h"
 
-#include "core/colorformats.h"
+#include "core/colortext/copyformats.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
 

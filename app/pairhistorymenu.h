@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colorpair.h"
+#include "core/color/colorpair.h"
 
 #include <QMenu>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/color.h"
-#include "core/modes.h"
+#include "core/color/color.h"
+#include "core/textbox/modes.h"
 
 #include <QRect>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/color.h"
+#include "core/color/color.h"
 
 #include <string>
 

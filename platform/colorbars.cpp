@@ -1,6 +1,6 @@
 #include "colorbars.h"
 
-#include "core/scrollcodes.h"
+#include "core/textbox/scrollcodes.h"
 
 namespace tessuvo {
 

@@ -1,7 +1,7 @@
 #include "editbox.h"
 
-#include "core/codepage.h"
-#include "core/entercommit.h"
+#include "core/textbox/codepage.h"
+#include "core/textbox/entercommit.h"
 #include "res/dialogtemplate.h"
 
 #include <QApplication>

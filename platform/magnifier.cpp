@@ -1,6 +1,6 @@
 #include "magnifier.h"
 
-#include "core/magnifierplacement.h"
+#include "core/eyedropper/magnifierplacement.h"
 #include "dialogfont.h"
 
 #include <QGuiApplication>

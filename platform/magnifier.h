@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/eyedropper.h"
-#include "core/magnifierview.h"
+#include "core/eyedropper/eyedropper.h"
+#include "core/eyedropper/magnifierview.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

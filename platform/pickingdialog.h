@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/eyedropper.h"
-#include "core/modes.h"
+#include "core/eyedropper/eyedropper.h"
+#include "core/textbox/modes.h"
 #include "pickscreen.h"
 #include "templatedialog.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/eyedropper.h"
+#include "core/eyedropper/eyedropper.h"
 
 #include <QPointF>
 #include <cstdint>

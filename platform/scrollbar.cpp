@@ -1,6 +1,6 @@
 #include "scrollbar.h"
 
-#include "core/scrollcodes.h"
+#include "core/textbox/scrollcodes.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

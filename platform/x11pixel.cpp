@@ -1,6 +1,6 @@
 #include "x11pixel.h"
 
-#include "core/color.h"
+#include "core/color/color.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pixelsquare.h"
+#include "core/eyedropper/pixelsquare.h"
 
 #include <QPointF>
 #include <cstdint>

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds one build directory: build.sh DIR [extra cmake options...]
+# Configures and builds the README's build folder, build/ (the preset "default"); arguments
+# name targets to build instead of all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dir=$1
-shift
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
-cmake --build "$dir"
+cmake --preset default > /dev/null
+if [[ $# -gt 0 ]]; then
+    cmake --build --preset default --target "$@"
+else
+    cmake --build --preset default
+fi

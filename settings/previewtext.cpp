@@ -1,6 +1,6 @@
 #include "previewtext.h"
 
-#include "core/codepage.h"
+#include "core/textbox/codepage.h"
 #include "profile.h"
 #include "settingskeys.h"
 

@@ -1,6 +1,6 @@
 #include "profile.h"
 
-#include "core/codepage.h"
+#include "core/textbox/codepage.h"
 #include "inifile.h"
 #include "profilelock.h"
 #include "valuecodec.h"

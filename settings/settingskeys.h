@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/modes.h"
-#include "core/pickarea.h"
+#include "core/eyedropper/pickarea.h"
+#include "core/textbox/modes.h"
 #include "profile.h"
 
 #include <string>

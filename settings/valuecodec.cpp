@@ -1,6 +1,6 @@
 #include "valuecodec.h"
 
-#include "core/codepage.h"
+#include "core/textbox/codepage.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "csstext.h"
 
-#include "core/colortext.h"
+#include "core/colortext/notation.h"
 
 namespace tessuvo {
 

@@ -1,6 +1,6 @@
 #include "gradation.h"
 
-#include "core/codepage.h"
+#include "core/textbox/codepage.h"
 
 #include <cstdio>
 #include <cstdlib>

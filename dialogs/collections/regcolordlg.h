@@ -1,7 +1,7 @@
 #pragma once
 
 #include "collections/regslots.h"
-#include "core/color.h"
+#include "core/color/color.h"
 #include "platform/templatedialog.h"
 
 #include <array>

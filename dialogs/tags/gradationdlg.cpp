@@ -1,8 +1,8 @@
 #include "gradationdlg.h"
 
-#include "core/colortext.h"
-#include "core/entercommit.h"
-#include "core/scrollcodes.h"
+#include "core/colortext/notation.h"
+#include "core/textbox/entercommit.h"
+#include "core/textbox/scrollcodes.h"
 #include "dialogs/collections/choosecolor.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/color.h"
+#include "core/color/color.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 #include "tags/gradation.h"

@@ -1,6 +1,6 @@
 #include "previewtextdlg.h"
 
-#include "core/entercommit.h"
+#include "core/textbox/entercommit.h"
 #include "platform/editbox.h"
 #include "res/resource.h"
 #include "settings/settingskeys.h"

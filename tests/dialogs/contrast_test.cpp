@@ -1,11 +1,11 @@
 #include "app/colorpickdlg.h"
-#include "core/colortext.h"
-#include "core/contrast.h"
-#include "mainwindowtest.h"
+#include "core/colortext/notation.h"
+#include "core/readability/contrast.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "support/mainwindowtest.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,9 +1,9 @@
 #include "app/colorpickdlg.h"
 #include "dialogs/tags/gradationdlg.h"
-#include "dialogtest.h"
 #include "platform/editbox.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "support/dialogtest.h"
 
 #include <QAbstractButton>
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "app/colorpickdlg.h"
 #include "dialogs/tags/gradationdlg.h"
-#include "mainwindowtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "support/mainwindowtest.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,11 +1,11 @@
-#include "../fakepickscreen.h"
 #include "app/colorpickdlg.h"
-#include "dialogtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/pickscreen.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "support/dialogtest.h"
+#include "support/fakepickscreen.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>

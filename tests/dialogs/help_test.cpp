@@ -3,10 +3,10 @@
 #include "dialogs/help/helpkey.h"
 #include "dialogs/help/helpwindow.h"
 #include "dialogs/help/htmlhelp.h"
-#include "dialogtest.h"
 #include "help/helppath.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
+#include "support/dialogtest.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>

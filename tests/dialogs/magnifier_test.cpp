@@ -1,13 +1,13 @@
-#include "../fakepickscreen.h"
 #include "app/colorpickdlg.h"
-#include "core/contrast.h"
-#include "mainwindowtest.h"
+#include "core/readability/contrast.h"
 #include "platform/editbox.h"
 #include "platform/magnifier.h"
 #include "platform/menubar.h"
 #include "platform/pickscreen.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "support/fakepickscreen.h"
+#include "support/mainwindowtest.h"
 
 #include <QPushButton>
 #include <QTest>

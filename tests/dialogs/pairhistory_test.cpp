@@ -1,9 +1,9 @@
 #include "app/colorpickdlg.h"
 #include "collections/pairhistory.h"
-#include "mainwindowtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
+#include "support/mainwindowtest.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,11 +1,11 @@
 #include "app/colorpickdlg.h"
 #include "app/contrastlinelabel.h"
-#include "mainwindowtest.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "support/mainwindowtest.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "app/colorpickdlg.h"
 #include "dialogs/tags/gradationdlg.h"
-#include "dialogtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "platform/portalpick.h"
 #include "res/resource.h"
+#include "support/dialogtest.h"
 
 #include <QDBusAbstractInterface>
 #include <QDBusArgument>

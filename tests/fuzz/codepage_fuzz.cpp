@@ -1,6 +1,6 @@
 // Code-page widths and prefixes: a prefix never cuts a character and fits its limit, widths add
 // up to the length, and the shape has one byte per code-page byte.
-#include "core/codepage.h"
+#include "core/textbox/codepage.h"
 #include "fuzzinput.h"
 
 #include <cstdlib>

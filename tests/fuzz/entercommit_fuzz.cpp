@@ -1,7 +1,7 @@
 // The Enter commit: a commit joins the first two lines, puts the caret where the line break
 // was, and never holds a line break or more of the first line than its buffer takes.
-#include "core/codepage.h"
-#include "core/entercommit.h"
+#include "core/textbox/codepage.h"
+#include "core/textbox/entercommit.h"
 #include "fuzzinput.h"
 
 #include <cstdlib>

@@ -1,0 +1,731 @@
+#include "csscolor.h"
+
+#include "core/colormath/colorspaces.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace tessuvo {
+
+namespace {
+
+struct NamedColor
+{
+    std::string_view name;
+    std::uint32_t rgb;
+};
+
+// Sorted by name, for a binary search.
+constexpr NamedColor kNamedColors[] = {
+    {"aliceblue", 0xf0f8ff},
+    {"antiquewhite", 0xfaebd7},
+    {"aqua", 0x00ffff},
+    {"aquamarine", 0x7fffd4},
+    {"azure", 0xf0ffff},
+    {"beige", 0xf5f5dc},
+    {"bisque", 0xffe4c4},
+    {"black", 0x000000},
+    {"blanchedalmond", 0xffebcd},
+    {"blue", 0x0000ff},
+    {"blueviolet", 0x8a2be2},
+    {"brown", 0xa52a2a},
+    {"burlywood", 0xdeb887},
+    {"cadetblue", 0x5f9ea0},
+    {"chartreuse", 0x7fff00},
+    {"chocolate", 0xd2691e},
+    {"coral", 0xff7f50},
+    {"cornflowerblue", 0x6495ed},
+    {"cornsilk", 0xfff8dc},
+    {"crimson", 0xdc143c},
+    {"cyan", 0x00ffff},
+    {"darkblue", 0x00008b},
+    {"darkcyan", 0x008b8b},
+    {"darkgoldenrod", 0xb8860b},
+    {"darkgray", 0xa9a9a9},
+    {"darkgreen", 0x006400},
+    {"darkgrey", 0xa9a9a9},
+    {"darkkhaki", 0xbdb76b},
+    {"darkmagenta", 0x8b008b},
+    {"darkolivegreen", 0x556b2f},
+    {"darkorange", 0xff8c00},
+    {"darkorchid", 0x9932cc},
+    {"darkred", 0x8b0000},
+    {"darksalmon", 0xe9967a},
+    {"darkseagreen", 0x8fbc8f},
+    {"darkslateblue", 0x483d8b},
+    {"darkslategray", 0x2f4f4f},
+    {"darkslategrey", 0x2f4f4f},
+    {"darkturquoise", 0x00ced1},
+    {"darkviolet", 0x9400d3},
+    {"deeppink", 0xff1493},
+    {"deepskyblue", 0x00bfff},
+    {"dimgray", 0x696969},
+    {"dimgrey", 0x696969},
+    {"dodgerblue", 0x1e90ff},
+    {"firebrick", 0xb22222},
+    {"floralwhite", 0xfffaf0},
+    {"forestgreen", 0x228b22},
+    {"fuchsia", 0xff00ff},
+    {"gainsboro", 0xdcdcdc},
+    {"ghostwhite", 0xf8f8ff},
+    {"gold", 0xffd700},
+    {"goldenrod", 0xdaa520},
+    {"gray", 0x808080},
+    {"green", 0x008000},
+    {"greenyellow", 0xadff2f},
+    {"grey", 0x808080},
+    {"honeydew", 0xf0fff0},
+    {"hotpink", 0xff69b4},
+    {"indianred", 0xcd5c5c},
+    {"indigo", 0x4b0082},
+    {"ivory", 0xfffff0},
+    {"khaki", 0xf0e68c},
+    {"lavender", 0xe6e6fa},
+    {"lavenderblush", 0xfff0f5},
+    {"lawngreen", 0x7cfc00},
+    {"lemonchiffon", 0xfffacd},
+    {"lightblue", 0xadd8e6},
+    {"lightcoral", 0xf08080},
+    {"lightcyan", 0xe0ffff},
+    {"lightgoldenrodyellow", 0xfafad2},
+    {"lightgray", 0xd3d3d3},
+    {"lightgreen", 0x90ee90},
+    {"lightgrey", 0xd3d3d3},
+    {"lightpink", 0xffb6c1},
+    {"lightsalmon", 0xffa07a},
+    {"lightseagreen", 0x20b2aa},
+    {"lightskyblue", 0x87cefa},
+    {"lightslategray", 0x778899},
+    {"lightslategrey", 0x778899},
+    {"lightsteelblue", 0xb0c4de},
+    {"lightyellow", 0xffffe0},
+    {"lime", 0x00ff00},
+    {"limegreen", 0x32cd32},
+    {"linen", 0xfaf0e6},
+    {"magenta", 0xff00ff},
+    {"maroon", 0x800000},
+    {"mediumaquamarine", 0x66cdaa},
+    {"mediumblue", 0x0000cd},
+    {"mediumorchid", 0xba55d3},
+    {"mediumpurple", 0x9370db},
+    {"mediumseagreen", 0x3cb371},
+    {"mediumslateblue", 0x7b68ee},
+    {"mediumspringgreen", 0x00fa9a},
+    {"mediumturquoise", 0x48d1cc},
+    {"mediumvioletred", 0xc71585},
+    {"midnightblue", 0x191970},
+    {"mintcream", 0xf5fffa},
+    {"mistyrose", 0xffe4e1},
+    {"moccasin", 0xffe4b5},
+    {"navajowhite", 0xffdead},
+    {"navy", 0x000080},
+    {"oldlace", 0xfdf5e6},
+    {"olive", 0x808000},
+    {"olivedrab", 0x6b8e23},
+    {"orange", 0xffa500},
+    {"orangered", 0xff4500},
+    {"orchid", 0xda70d6},
+    {"palegoldenrod", 0xeee8aa},
+    {"palegreen", 0x98fb98},
+    {"paleturquoise", 0xafeeee},
+    {"palevioletred", 0xdb7093},
+    {"papayawhip", 0xffefd5},
+    {"peachpuff", 0xffdab9},
+    {"peru", 0xcd853f},
+    {"pink", 0xffc0cb},
+    {"plum", 0xdda0dd},
+    {"powderblue", 0xb0e0e6},
+    {"purple", 0x800080},
+    {"rebeccapurple", 0x663399},
+    {"red", 0xff0000},
+    {"rosybrown", 0xbc8f8f},
+    {"royalblue", 0x4169e1},
+    {"saddlebrown", 0x8b4513},
+    {"salmon", 0xfa8072},
+    {"sandybrown", 0xf4a460},
+    {"seagreen", 0x2e8b57},
+    {"seashell", 0xfff5ee},
+    {"sienna", 0xa0522d},
+    {"silver", 0xc0c0c0},
+    {"skyblue", 0x87ceeb},
+    {"slateblue", 0x6a5acd},
+    {"slategray", 0x708090},
+    {"slategrey", 0x708090},
+    {"snow", 0xfffafa},
+    {"springgreen", 0x00ff7f},
+    {"steelblue", 0x4682b4},
+    {"tan", 0xd2b48c},
+    {"teal", 0x008080},
+    {"thistle", 0xd8bfd8},
+    {"tomato", 0xff6347},
+    {"turquoise", 0x40e0d0},
+    {"violet", 0xee82ee},
+    {"wheat", 0xf5deb3},
+    {"white", 0xffffff},
+    {"whitesmoke", 0xf5f5f5},
+    {"yellow", 0xffff00},
+    {"yellowgreen", 0x9acd32},
+};
+static_assert(std::size(kNamedColors) == 148);
+static_assert(std::is_sorted(std::begin(kNamedColors), std::end(kNamedColors),
+                             [](const NamedColor& a, const NamedColor& b) {
+                                 return a.name < b.name;
+                             }));
+
+constexpr std::size_t kLongestName = 20; // "lightgoldenrodyellow"
+
+// Beyond this every component is saturated already; the conversions stay finite below it.
+constexpr double kLargestMagnitude = 1e6;
+
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsKeyword(std::string_view text, std::string_view lowerKeyword)
+{
+    return text.size() == lowerKeyword.size() &&
+           std::equal(text.begin(), text.end(), lowerKeyword.begin(),
+                      [](char a, char b) { return Lower(a) == b; });
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int HexValue(char c)
+{
+    if (IsDigit(c))
+        return c - '0';
+    const char lower = Lower(c);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+bool IsNameStart(char c)
+{
+    return (Lower(c) >= 'a' && Lower(c) <= 'z') || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool IsNameChar(char c)
+{
+    return IsNameStart(c) || IsDigit(c) || c == '-';
+}
+
+// A component of a colour function: a number, a percentage, an angle in degrees, or `none`.
+struct Component
+{
+    enum class Kind
+    {
+        Number,
+        Percentage,
+        Angle,
+        None,
+    };
+    Kind kind = Kind::None;
+    double value = 0;
+};
+
+// Walks a colour text the way the CSS tokenizer would, as far as colour values need it.
+class Cursor
+{
+public:
+    explicit Cursor(std::string_view text) : m_text(text) {}
+
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+    std::size_t Position() const { return m_pos; }
+    void Rewind(std::size_t pos) { m_pos = pos; }
+
+    bool Take(char c)
+    {
+        if (AtEnd() || m_text[m_pos] != c)
+            return false;
+        ++m_pos;
+        return true;
+    }
+
+    // White space and comments.
+    void SkipSpace()
+    {
+        while (!AtEnd()) {
+            const char c = m_text[m_pos];
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
+                ++m_pos;
+            } else if (c == '/' && At(1) == '*') {
+                const std::size_t end = m_text.find("*/", m_pos + 2);
+                m_pos = end == std::string_view::npos ? m_text.size() : end + 2;
+            } else {
+                break;
+            }
+        }
+    }
+
+    bool AtName() const
+    {
+        return IsNameStart(At(0)) || (At(0) == '-' && (IsNameStart(At(1)) || At(1) == '-'));
+    }
+
+    std::string_view Name()
+    {
+        const std::size_t start = m_pos;
+        while (!AtEnd() && IsNameChar(m_text[m_pos]))
+            ++m_pos;
+        return m_text.substr(start, m_pos - start);
+    }
+
+    std::optional<double> Number();
+    std::optional<Component> ComponentValue();
+
+private:
+    char At(std::size_t ahead) const
+    {
+        return m_pos + ahead < m_text.size() ? m_text[m_pos + ahead] : '\0';
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+std::optional<double> Cursor::Number()
+{
+    std::size_t p = m_pos;
+    const auto digitAt = [&](std::size_t i) { return i < m_text.size() && IsDigit(m_text[i]); };
+    const bool negative = At(0) == '-';
+    if (At(0) == '+' || negative)
+        ++p;
+    const std::size_t start = p;
+    while (digitAt(p))
+        ++p;
+    if (p < m_text.size() && m_text[p] == '.' && digitAt(p + 1)) {
+        p += 2;
+        while (digitAt(p))
+            ++p;
+    } else if (p == start) {
+        return std::nullopt;
+    }
+    bool negativeExponent = false;
+    if (p < m_text.size() && (m_text[p] == 'e' || m_text[p] == 'E')) {
+        std::size_t q = p + 1;
+        const bool sign = q < m_text.size() && (m_text[q] == '+' || m_text[q] == '-');
+        negativeExponent = sign && m_text[q] == '-';
+        q += sign ? 1 : 0;
+        if (digitAt(q)) {
+            p = q;
+            while (digitAt(p))
+                ++p;
+        }
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(m_text.data() + start, m_text.data() + p, value);
+    if (error == std::errc::result_out_of_range)
+        value = negativeExponent ? 0 : kLargestMagnitude;
+    else if (error != std::errc() || end != m_text.data() + p)
+        return std::nullopt;
+    m_pos = p;
+    value = std::min(value, kLargestMagnitude);
+    return negative ? -value : value;
+}
+
+std::optional<Component> Cursor::ComponentValue()
+{
+    if (AtName()) {
+        if (!IsKeyword(Name(), "none"))
+            return std::nullopt;
+        return Component{Component::Kind::None, 0};
+    }
+    const auto number = Number();
+    if (!number)
+        return std::nullopt;
+    if (Take('%'))
+        return Component{Component::Kind::Percentage, *number};
+    if (!AtName())
+        return Component{Component::Kind::Number, *number};
+    const std::string_view unit = Name();
+    double degrees = 0;
+    if (IsKeyword(unit, "deg"))
+        degrees = *number;
+    else if (IsKeyword(unit, "grad"))
+        degrees = *number * 0.9;
+    else if (IsKeyword(unit, "rad"))
+        degrees = *number * 180 / std::numbers::pi;
+    else if (IsKeyword(unit, "turn"))
+        degrees = *number * 360;
+    else
+        return std::nullopt;
+    return Component{Component::Kind::Angle, degrees};
+}
+
+// The components of a colour function up to its ")": "a b c" or "a b c / alpha", or, where the
+// function allows it, "a, b, c" or "a, b, c, alpha".
+struct Arguments
+{
+    std::array<Component, 4> values;
+    int count = 0;
+    bool legacy = false; // the comma syntax
+};
+
+std::optional<Arguments> ParseArguments(Cursor& in, bool commasAllowed)
+{
+    Arguments args;
+    int commas = 0;
+    bool slash = false;
+    bool separatorPending = false;
+    for (;;) {
+        in.SkipSpace();
+        if (in.AtEnd())
+            return std::nullopt;
+        if (in.Take(')'))
+            break;
+        if (in.Take(',')) {
+            if (!commasAllowed || separatorPending || args.count == 0 ||
+                (commas == 0 && args.count > 1))
+                return std::nullopt;
+            ++commas;
+            separatorPending = true;
+            continue;
+        }
+        if (in.Take('/')) {
+            if (commas > 0 || slash || args.count != 3)
+                return std::nullopt;
+            slash = separatorPending = true;
+            continue;
+        }
+        if (args.count == 4 || (commas > 0 && !separatorPending))
+            return std::nullopt;
+        const auto value = in.ComponentValue();
+        if (!value)
+            return std::nullopt;
+        args.values[args.count++] = *value;
+        separatorPending = false;
+    }
+    if (separatorPending || args.count < 3)
+        return std::nullopt;
+    if (commas > 0 ? commas != args.count - 1 : (args.count == 4) != slash)
+        return std::nullopt;
+    args.legacy = commas > 0;
+    if (args.legacy &&
+        std::any_of(args.values.begin(), args.values.begin() + args.count,
+                    [](const Component& c) { return c.kind == Component::Kind::None; }))
+        return std::nullopt;
+    return args;
+}
+
+// A number, or a percentage of `hundredPercent`; `none` is zero.
+std::optional<double> Scalar(const Component& c, double hundredPercent)
+{
+    switch (c.kind) {
+    case Component::Kind::Number:
+        return c.value;
+    case Component::Kind::Percentage:
+        return c.value * hundredPercent / 100;
+    case Component::Kind::None:
+        return 0.0;
+    case Component::Kind::Angle:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A hue in degrees, 0..360; `none` is zero.
+std::optional<double> Hue(const Component& c)
+{
+    if (c.kind == Component::Kind::Percentage)
+        return std::nullopt;
+    const double hue = std::fmod(c.value, 360);
+    return hue < 0 ? hue + 360 : hue;
+}
+
+std::optional<double> Alpha(const Arguments& args)
+{
+    if (args.count < 4)
+        return 1.0;
+    const auto alpha = Scalar(args.values[3], 1);
+    if (!alpha)
+        return std::nullopt;
+    return std::clamp(*alpha, 0.0, 1.0);
+}
+
+CssColorValue FromUnitRgb(const ColorCoords& rgb, double alpha)
+{
+    return {rgb[0] * 255, rgb[1] * 255, rgb[2] * 255, alpha};
+}
+
+ColorCoords HslToUnitRgb(double hue, double saturation, double lightness)
+{
+    const auto channel = [&](double n) {
+        const double k = std::fmod(n + hue / 30, 12);
+        const double a = saturation * std::min(lightness, 1 - lightness);
+        return lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
+    };
+    return {channel(0), channel(8), channel(4)};
+}
+
+std::optional<CssColorValue> Rgb(const Arguments& args)
+{
+    CssColorValue color;
+    double* channels[] = {&color.red, &color.green, &color.blue};
+    for (int i = 0; i < 3; ++i) {
+        const Component& c = args.values[i];
+        if (args.legacy && c.kind != args.values[0].kind)
+            return std::nullopt;
+        const auto value = Scalar(c, 255);
+        if (!value)
+            return std::nullopt;
+        *channels[i] = std::clamp(*value, 0.0, 255.0);
+    }
+    const auto alpha = Alpha(args);
+    if (!alpha)
+        return std::nullopt;
+    color.alpha = *alpha;
+    return color;
+}
+
+std::optional<CssColorValue> Hsl(const Arguments& args)
+{
+    const auto hue = Hue(args.values[0]);
+    const auto saturation = Scalar(args.values[1], 100);
+    const auto lightness = Scalar(args.values[2], 100);
+    const auto alpha = Alpha(args);
+    // The comma syntax takes percentages only.
+    const bool percentages = args.values[1].kind == Component::Kind::Percentage &&
+                             args.values[2].kind == Component::Kind::Percentage;
+    if (!hue || !saturation || !lightness || !alpha || (args.legacy && !percentages))
+        return std::nullopt;
+    return FromUnitRgb(HslToUnitRgb(*hue, std::clamp(*saturation / 100, 0.0, 1.0),
+                                    std::clamp(*lightness / 100, 0.0, 1.0)),
+                       *alpha);
+}
+
+std::optional<CssColorValue> Hwb(const Arguments& args)
+{
+    const auto hue = Hue(args.values[0]);
+    const auto whiteness = Scalar(args.values[1], 100);
+    const auto blackness = Scalar(args.values[2], 100);
+    const auto alpha = Alpha(args);
+    if (!hue || !whiteness || !blackness || !alpha)
+        return std::nullopt;
+    const double white = std::clamp(*whiteness / 100, 0.0, 1.0);
+    const double black = std::clamp(*blackness / 100, 0.0, 1.0);
+    if (white + black >= 1) {
+        const double gray = white / (white + black);
+        return FromUnitRgb({gray, gray, gray}, *alpha);
+    }
+    ColorCoords rgb = HslToUnitRgb(*hue, 1, 0.5);
+    for (double& c : rgb)
+        c = c * (1 - white - black) + white;
+    return FromUnitRgb(rgb, *alpha);
+}
+
+// lab(), lch(), oklab() and oklch(): lightness up to `lightnessMax` (100% is that), then a and b
+// or chroma and hue, 100% of either axis or of the chroma being `axis100`.
+std::optional<CssColorValue> LabFamily(const Arguments& args, bool polar, bool ok)
+{
+    const double lightnessMax = ok ? 1 : 100;
+    const double axis100 = ok ? 0.4 : (polar ? 150 : 125);
+    const auto lightness = Scalar(args.values[0], lightnessMax);
+    const auto second = Scalar(args.values[1], axis100);
+    const auto third = polar ? Hue(args.values[2]) : Scalar(args.values[2], axis100);
+    const auto alpha = Alpha(args);
+    if (!lightness || !second || !third || !alpha)
+        return std::nullopt;
+    ColorCoords lab{std::clamp(*lightness, 0.0, lightnessMax), *second, *third};
+    if (polar) {
+        lab[1] = std::max(lab[1], 0.0);
+        lab = RectangularFromPolar(lab);
+    }
+    return FromUnitRgb(MapIntoSrgb(ok ? XyzD65FromOkLab(lab) : XyzD65FromLab(lab)), *alpha);
+}
+
+std::optional<PredefinedSpace> SpaceNamed(std::string_view name)
+{
+    constexpr std::pair<std::string_view, PredefinedSpace> spaces[] = {
+        {"srgb", PredefinedSpace::Srgb},
+        {"srgb-linear", PredefinedSpace::SrgbLinear},
+        {"display-p3", PredefinedSpace::DisplayP3},
+        {"a98-rgb", PredefinedSpace::A98Rgb},
+        {"prophoto-rgb", PredefinedSpace::ProphotoRgb},
+        {"rec2020", PredefinedSpace::Rec2020},
+        {"xyz", PredefinedSpace::XyzD65},
+        {"xyz-d50", PredefinedSpace::XyzD50},
+        {"xyz-d65", PredefinedSpace::XyzD65},
+    };
+    for (const auto& [spaceName, space] : spaces)
+        if (IsKeyword(name, spaceName))
+            return space;
+    return std::nullopt;
+}
+
+std::optional<CssColorValue> ColorFunction(Cursor& in)
+{
+    in.SkipSpace();
+    const auto space = in.AtName() ? SpaceNamed(in.Name()) : std::nullopt;
+    const auto args = space ? ParseArguments(in, false) : std::nullopt;
+    if (!args)
+        return std::nullopt;
+    ColorCoords coords;
+    for (int i = 0; i < 3; ++i) {
+        const auto value = Scalar(args->values[i], 1);
+        if (!value)
+            return std::nullopt;
+        coords[i] = *value;
+    }
+    const auto alpha = Alpha(*args);
+    if (!alpha)
+        return std::nullopt;
+    // sRGB inside its range goes straight through, so that it keeps its exact values.
+    if (*space == PredefinedSpace::Srgb &&
+        std::all_of(coords.begin(), coords.end(), [](double c) { return c >= 0 && c <= 1; }))
+        return FromUnitRgb(coords, *alpha);
+    return FromUnitRgb(MapIntoSrgb(XyzD65FromPredefined(*space, coords)), *alpha);
+}
+
+std::optional<CssColorValue> Function(std::string_view name, Cursor& in)
+{
+    if (IsKeyword(name, "color"))
+        return ColorFunction(in);
+    const bool rgb = IsKeyword(name, "rgb") || IsKeyword(name, "rgba");
+    const bool hsl = IsKeyword(name, "hsl") || IsKeyword(name, "hsla");
+    const auto args = ParseArguments(in, rgb || hsl);
+    if (!args)
+        return std::nullopt;
+    if (rgb)
+        return Rgb(*args);
+    if (hsl)
+        return Hsl(*args);
+    if (IsKeyword(name, "hwb"))
+        return Hwb(*args);
+    if (IsKeyword(name, "lab"))
+        return LabFamily(*args, false, false);
+    if (IsKeyword(name, "lch"))
+        return LabFamily(*args, true, false);
+    if (IsKeyword(name, "oklab"))
+        return LabFamily(*args, false, true);
+    if (IsKeyword(name, "oklch"))
+        return LabFamily(*args, true, true);
+    return std::nullopt;
+}
+
+std::optional<CssColorValue> Hex(std::string_view digits)
+{
+    if (digits.size() != 3 && digits.size() != 4 && digits.size() != 6 && digits.size() != 8)
+        return std::nullopt;
+    std::array<int, 4> channels{0, 0, 0, 255};
+    const std::size_t perChannel = digits.size() <= 4 ? 1 : 2;
+    for (std::size_t i = 0; i < digits.size() / perChannel; ++i) {
+        int value = 0;
+        for (std::size_t j = 0; j < perChannel; ++j) {
+            const int digit = HexValue(digits[i * perChannel + j]);
+            if (digit < 0)
+                return std::nullopt;
+            value = value * 16 + digit;
+        }
+        channels[i] = perChannel == 1 ? value * 17 : value;
+    }
+    return CssColorValue{static_cast<double>(channels[0]), static_cast<double>(channels[1]),
+                         static_cast<double>(channels[2]), channels[3] / 255.0};
+}
+
+std::optional<CssColorValue> Value(Cursor& in)
+{
+    if (in.Take('#')) {
+        const std::string_view digits = in.Name();
+        return Hex(digits);
+    }
+    if (!in.AtName())
+        return std::nullopt;
+    const std::string_view name = in.Name();
+    if (in.Take('('))
+        return Function(name, in);
+    const auto named = CssNamedColor(name);
+    if (!named)
+        return std::nullopt;
+    return CssColorValue{static_cast<double>(named->red), static_cast<double>(named->green),
+                         static_cast<double>(named->blue)};
+}
+
+std::optional<CssColorProperty> PropertyNamed(std::string_view name)
+{
+    if (IsKeyword(name, "color"))
+        return CssColorProperty::Color;
+    if (IsKeyword(name, "background-color") || IsKeyword(name, "background"))
+        return CssColorProperty::Background;
+    return std::nullopt;
+}
+
+// Half up, forgiving the last bits of floating-point error on an exact half.
+int RoundChannel(double value)
+{
+    return ClampChannel(static_cast<int>(std::floor(value + 0.5 + 1e-7)));
+}
+
+} // namespace
+
+std::optional<Color> CssNamedColor(std::string_view name)
+{
+    if (name.size() > kLongestName)
+        return std::nullopt;
+    char lower[kLongestName];
+    std::transform(name.begin(), name.end(), lower, Lower);
+    const std::string_view key(lower, name.size());
+    const auto found = std::lower_bound(
+        std::begin(kNamedColors), std::end(kNamedColors), key,
+        [](const NamedColor& entry, std::string_view k) { return entry.name < k; });
+    if (found == std::end(kNamedColors) || found->name != key)
+        return std::nullopt;
+    return Color{static_cast<int>(found->rgb >> 16), static_cast<int>((found->rgb >> 8) & 0xff),
+                 static_cast<int>(found->rgb & 0xff)};
+}
+
+std::optional<CssColorValue> ParseCssColor(std::string_view text)
+{
+    Cursor in(text);
+    in.SkipSpace();
+    auto property = CssColorProperty::None;
+    if (in.AtName()) {
+        const std::size_t start = in.Position();
+        const std::string_view name = in.Name();
+        in.SkipSpace();
+        if (in.Take(':')) {
+            const auto named = PropertyNamed(name);
+            if (!named)
+                return std::nullopt;
+            property = *named;
+            in.SkipSpace();
+        } else {
+            in.Rewind(start);
+        }
+    }
+    auto value = Value(in);
+    if (!value)
+        return std::nullopt;
+    in.SkipSpace();
+    if (in.Take(';'))
+        in.SkipSpace();
+    if (!in.AtEnd())
+        return std::nullopt;
+    value->property = property;
+    return value;
+}
+
+Color CompositeOver(const CssColorValue& value, const Color& backdrop)
+{
+    const auto over = [&](double channel, int behind) {
+        return RoundChannel(value.alpha * channel + (1 - value.alpha) * behind);
+    };
+    return {over(value.red, backdrop.red), over(value.green, backdrop.green),
+            over(value.blue, backdrop.blue)};
+}
+
+std::optional<Color> ReadCssColor(std::string_view text, const Color& backdrop)
+{
+    const auto value = ParseCssColor(text);
+    if (!value)
+        return std::nullopt;
+    return CompositeOver(*value, backdrop);
+}
+
+} // namespace tessuvo

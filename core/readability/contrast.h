@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/color/color.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// How readable the text colour is on the background colour: the WCAG 2 contrast ratio with its
+// verdicts, and the APCA lightness contrast.
+namespace tessuvo {
+
+// Relative luminance of linearised sRGB, 0 (black) to 1 (white).
+double RelativeLuminance(const Color& color);
+
+// (L1 + 0.05) / (L2 + 0.05) with L1 the lighter of the two: 1 to 21, the same either way round.
+double ContrastRatio(const Color& a, const Color& b);
+
+inline constexpr double RatioAA = 4.5;
+inline constexpr double RatioAAA = 7.0;
+inline constexpr double RatioLargeAA = 3.0;
+inline constexpr double RatioLargeAAA = 4.5;
+
+// APCA lightness contrast Lc of `text` on `background` (0.0.98G constants): positive for dark
+// text on a light background, negative the other way round, 0 below the noise floor.
+double ApcaContrast(const Color& text, const Color& background);
+
+// The readout of the pair, decided on the unrounded ratio:
+// "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72".
+std::string ContrastSummary(const Color& background, const Color& text);
+
+// The short form of the readout, verdicts for normal text only: "4.54:1　AA ○　AAA ×　Lc 72".
+std::string ContrastLine(const Color& background, const Color& text);
+
+// A ratio as the readouts print it: "4.54:1".
+std::string FormatRatio(double ratio);
+
+// A colour in OKLab: lightness 0 (black) to 1 (white), and the two opponent axes.
+struct OkLab
+{
+    double l, a, b;
+};
+OkLab ToOkLab(const Color& color);
+// Linear-light sRGB channels of an OKLab colour, 0 to 1 inside the gamut, unclipped outside.
+std::array<double, 3> LinearSrgb(const OkLab& lab);
+
+// `color` at OKLab lightness `lightness`, its hue and chroma kept as far as the sRGB gamut
+// allows (chroma is reduced, hue never changed), rounded to 8-bit channels.
+Color WithOkLabLightness(const Color& color, double lightness);
+
+// The text colour nearest in OKLab lightness that reaches `ratio` against `background`, hue and
+// chroma kept as above: `text` itself when the pair passes already, nothing when no lightness
+// reaches the ratio. Of a lighter and a darker answer, the smaller change wins.
+std::optional<Color> NearestPassingTextColor(const Color& text, const Color& background,
+                                             double ratio);
+
+} // namespace tessuvo

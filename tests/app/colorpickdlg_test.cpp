@@ -1,0 +1,556 @@
+#include "app/colorpickdlg.h"
+#include "dialogs/collections/regcolordlg.h"
+#include "dialogs/collections/samplecolordlg.h"
+#include "platform/colorbutton.h"
+#include "platform/editbox.h"
+#include "platform/menubar.h"
+#include "platform/scrollbar.h"
+#include "platform/windowops.h"
+#include "res/resource.h"
+#include "support/mainwindowtest.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tessuvo;
+using namespace tessuvo::res;
+using namespace tessuvo::test;
+
+namespace {
+
+// Kept on top: the flag the window manager is asked for.
+bool TopMost(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return (handle ? handle->flags() : window.windowFlags()).testFlag(Qt::WindowStaysOnTopHint);
+}
+
+class MainWindowTest : public MainWindowFixture
+{
+protected:
+    ScrollBar* Bar(int id) const { return ControlOf<ScrollBar>(*m_dlg, id); }
+
+    void Type(int editId, const QString& text, int caret = -1)
+    {
+        EditBox* edit = Edit(editId);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        if (caret >= 0)
+            edit->SetSel(caret, caret);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    QImage Band() const { return m_dlg->Client()->grab().toImage(); }
+
+    // Centred on the work area, give or take the window frame, which is not known until the
+    // window is shown.
+    static bool Centred(const QWidget& window)
+    {
+        const QPoint offset = window.frameGeometry().center() -
+                              QGuiApplication::primaryScreen()->availableGeometry().center();
+        return offset.manhattanLength() <= 8;
+    }
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutSettingsFile)
+{
+    CColorPickDlg& dlg = Open();
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000000");
+    EXPECT_TRUE(Checked(ID_NOTATION_HTML));
+    EXPECT_FALSE(Checked(ID_NOTATION_DECIMAL) || Checked(ID_NOTATION_HEX));
+    EXPECT_TRUE(Checked(ID_PREVIEW_TEXT));
+    EXPECT_FALSE(Checked(ID_PREVIEW_SIDES) || Checked(ID_TOPMOST));
+    EXPECT_FALSE(TopMost(dlg));
+    EXPECT_TRUE(Centred(dlg));
+    EXPECT_TRUE(Edit(IDC_EDIT_BG)->hasFocus());
+}
+
+TEST_F(MainWindowTest, EveryNotationIsAcceptedWithEnter)
+{
+    Open();
+    for (const char* text : {"#ff8000", "FF8000", "255,128,0"}) {
+        Command(ID_NOTATION_HTML);
+        Type(IDC_EDIT_BG, QStringLiteral("#FFFFFF"));
+        Type(IDC_EDIT_FG, QString::fromLatin1(text));
+        EXPECT_EQ(EditText(IDC_EDIT_FG), "#FF8000") << text;
+        EXPECT_EQ(m_dlg->TextColor(), (Color{255, 128, 0})) << text;
+        EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255})) << text;
+        Command(ID_NOTATION_DECIMAL);
+        Type(IDC_EDIT_BG, QString::fromLatin1(text));
+        EXPECT_EQ(EditText(IDC_EDIT_BG), "255,128,0") << text;
+        Type(IDC_EDIT_FG, QStringLiteral("0,0,0"));
+    }
+}
+
+TEST_F(MainWindowTest, TypedTextTakesEffectOnlyWithEnter)
+{
+    Open();
+    EditBox* edit = Edit(IDC_EDIT_BG);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("#FF0000"));
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF0000");
+    // Enter in the middle of the text joins it again and applies it.
+    edit->SetSel(3, 3);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 0, 0}));
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF0000");
+}
+
+TEST_F(MainWindowTest, UnrecognisedTextStaysWithTheCaretWhereEnterWasPressed)
+{
+    Open();
+    Type(IDC_EDIT_BG, QStringLiteral("12345"), 2);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "12345");
+    EXPECT_EQ(Edit(IDC_EDIT_BG)->textCursor().position(), 2);
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    Type(IDC_EDIT_BG, QStringLiteral("-5,0,0"));
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+}
+
+TEST_F(MainWindowTest, TypingIsLimitedToThirteenBytesALineBreakTakingTwo)
+{
+    Open();
+    Type(IDC_EDIT_BG, QStringLiteral(" 12, 34, 56XYZ")); // full at 13: no room for Enter
+    EXPECT_EQ(EditText(IDC_EDIT_BG), " 12, 34, 56XY");
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    Type(IDC_EDIT_BG, QStringLiteral(" 12, 34, 56")); // the longest colour text leaves room
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{12, 34, 56}));
+    EditBox* edit = Edit(IDC_EDIT_BG);
+    edit->selectAll();
+    TypeText(edit, QStringLiteral("背景色背景色背景"));
+    EXPECT_EQ(edit->GetWindowText(),
+              "背景色背景色"); // a seventh double-byte character would exceed
+}
+
+TEST_F(MainWindowTest, ScrollCodesMoveAndClampTheBar)
+{
+    Open();
+    ScrollBar* red = Bar(IDC_FG_RED);
+    const struct
+    {
+        QAbstractSlider::SliderAction action;
+        int expected;
+    } steps[] = {
+        {QAbstractSlider::SliderPageStepSub, 0},     {QAbstractSlider::SliderSingleStepAdd, 1},
+        {QAbstractSlider::SliderPageStepAdd, 11},    {QAbstractSlider::SliderToMaximum, 255},
+        {QAbstractSlider::SliderSingleStepAdd, 255}, {QAbstractSlider::SliderPageStepSub, 245},
+        {QAbstractSlider::SliderSingleStepSub, 244}, {QAbstractSlider::SliderToMinimum, 0},
+    };
+    for (const auto& step : steps) {
+        red->triggerAction(step.action);
+        EXPECT_EQ(red->GetScrollPos(), step.expected) << step.action;
+        EXPECT_EQ(m_dlg->TextColor().red, step.expected);
+    }
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000000");
+
+    // Dragging the thumb changes the colour at every step.
+    red->setSliderDown(true);
+    for (int position : {40, 41, 200}) {
+        red->setSliderPosition(position);
+        EXPECT_EQ(m_dlg->TextColor().red, position);
+    }
+    red->setSliderDown(false);
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#C80000");
+}
+
+TEST_F(MainWindowTest, MouseOnArrowsAndPageArea)
+{
+    Open();
+    ScrollBar* green = Bar(IDC_FG_GREEN);
+    const int middle = green->height() / 2;
+    const auto click = [&](int x) {
+        QTest::mousePress(green, Qt::LeftButton, {}, QPoint(x, middle));
+        QTest::mouseRelease(green, Qt::LeftButton, {}, QPoint(x, middle));
+    };
+    click(green->width() - 3); // right arrow
+    EXPECT_EQ(green->GetScrollPos(), 1);
+    click(green->width() - 25); // page area right of the thumb
+    EXPECT_EQ(green->GetScrollPos(), 11);
+    click(2); // left arrow
+    EXPECT_EQ(green->GetScrollPos(), 10);
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000A00");
+}
+
+TEST_F(MainWindowTest, NotationCommandsRewriteBothBoxesAndMoveTheMark)
+{
+    Open();
+    const struct
+    {
+        int command;
+        const char* bg;
+        const char* fg;
+    } cases[] = {
+        {ID_NOTATION_DECIMAL, "255,255,255", "0,0,0"},
+        {ID_NOTATION_HEX, "FFFFFF", "000000"},
+        {ID_NOTATION_HTML, "#FFFFFF", "#000000"},
+        {ID_NOTATION_HTML, "#FFFFFF", "#000000"},
+    };
+    for (const auto& c : cases) {
+        Command(c.command);
+        EXPECT_EQ(EditText(IDC_EDIT_BG), c.bg);
+        EXPECT_EQ(EditText(IDC_EDIT_FG), c.fg);
+        for (int item : {ID_NOTATION_DECIMAL, ID_NOTATION_HEX, ID_NOTATION_HTML})
+            EXPECT_EQ(Checked(item), item == c.command) << c.command << " " << item;
+    }
+}
+
+TEST_F(MainWindowTest, PreviewBandInBothModes)
+{
+    Open();
+    QImage image = Band();
+    EXPECT_EQ(image.pixelColor(9, 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(260, 32), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(8, 10), QColor(Qt::white));
+    int dark = 0;
+    for (int y = 4; y < 33; ++y)
+        for (int x = 9; x < 261; ++x)
+            dark += image.pixelColor(x, y).lightness() < 60;
+    EXPECT_GT(dark, 100); // "[TESSUVO]" in black
+    int darkLeft = 0;     // centred: nothing at the far left of the band
+    for (int y = 4; y < 33; ++y)
+        for (int x = 9; x < 60; ++x)
+            darkLeft += image.pixelColor(x, y).lightness() < 60;
+    EXPECT_EQ(darkLeft, 0);
+
+    Type(IDC_EDIT_BG, QStringLiteral("#FF0000"));
+    Type(IDC_EDIT_FG, QStringLiteral("#0000FF"));
+    Command(ID_PREVIEW_SIDES);
+    EXPECT_TRUE(Checked(ID_PREVIEW_SIDES));
+    EXPECT_FALSE(Checked(ID_PREVIEW_TEXT));
+    image = Band();
+    for (int y : {1, 16, 32}) {
+        EXPECT_EQ(image.pixelColor(9, y), QColor(Qt::red));
+        EXPECT_EQ(image.pixelColor(134, y), QColor(Qt::red));
+        EXPECT_EQ(image.pixelColor(135, y), QColor(Qt::blue));
+        EXPECT_EQ(image.pixelColor(260, y), QColor(Qt::blue));
+    }
+    EXPECT_NE(image.pixelColor(100, 33), QColor(Qt::red));
+    EXPECT_NE(image.pixelColor(100, 0), QColor(Qt::red));
+}
+
+TEST_F(MainWindowTest, UnknownModesFromTheSettingsFile)
+{
+    Open("[FLG]\nRGB=7\nPREVIEW=5\n");
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "");
+    for (int item : {ID_NOTATION_DECIMAL, ID_NOTATION_HEX, ID_NOTATION_HTML, ID_PREVIEW_TEXT,
+                     ID_PREVIEW_SIDES})
+        EXPECT_FALSE(Checked(item)) << item;
+    // The band is not painted: it shows the dialog's own background.
+    const QImage image = Band();
+    EXPECT_EQ(image.pixelColor(100, 10), image.pixelColor(3, 10));
+    // The colours still change.
+    Bar(IDC_BG_RED)->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(m_dlg->BackgroundColor().red, 0);
+    m_dlg->close();
+    EXPECT_NE(ReadSettings().find("RGB=7\nPREVIEW=5\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, BodyAndFontTagsReachTheClipboard)
+{
+    Open();
+    ControlOf<QPushButton>(*m_dlg, IDC_BG_TAG)->click();
+    EXPECT_EQ(ClipboardText(), R"(<BODY bgcolor="#ffffff" text="#000000">)");
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FFFFFF");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000000");
+
+    Type(IDC_EDIT_FG, QStringLiteral("1,2,3"));
+    Command(ID_NOTATION_DECIMAL);
+    ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->click();
+    EXPECT_EQ(ClipboardText(), R"(<FONT color="#010203"></FONT>)");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "1,2,3");
+
+    // USEFONT is read from the file at every FONT tag.
+    WriteSettings("[FLG]\nUSEFONT=1\n");
+    Command(ID_FONT_TAG);
+    EXPECT_EQ(ClipboardText(), R"(<FONT color="#010203">[TESSUVO]</FONT>)");
+    WriteSettings("[FLG]\nUSEFONT=2\n");
+    Command(ID_FONT_TAG);
+    EXPECT_EQ(ClipboardText(), R"(<FONT color="#010203"></FONT>)");
+    Command(ID_BODY_TAG);
+    EXPECT_EQ(ClipboardText(), R"(<BODY bgcolor="#ffffff" text="#010203">)");
+}
+
+TEST_F(MainWindowTest, TagStaysInTheBoxWhenTheNotationShowsNoText)
+{
+    Open("[FLG]\nRGB=7\n");
+    Command(ID_BODY_TAG);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), R"(<BODY bgcolor="#ffffff" text="#000000">)");
+    // The tag fills the box past its limit: Enter finds no room, and neither applies nor
+    // loses the text.
+    EditBox* edit = Edit(IDC_EDIT_BG);
+    edit->setFocus();
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), R"(<BODY bgcolor="#ffffff" text="#000000">)");
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+}
+
+TEST_F(MainWindowTest, CloseWritesTheSixValuesInOrder)
+{
+    Open();
+    Command(ID_NOTATION_HEX);
+    Command(ID_PREVIEW_SIDES);
+    m_dlg->move(40, 30);
+    m_dlg->close();
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(ReadSettings(), "[FLG]\nTOPMOST=0\nRGB=16\nPREVIEW=1\n[POSITION]\nX=40\nY=30\n"
+                              "[PREVIEW]\nSTRING=[TESSUVO]\n");
+}
+
+TEST_F(MainWindowTest, PreviewTextWithSpacesAtItsEndsSurvivesARestart)
+{
+    Open("[PREVIEW]\nSTRING=\"  見本  \"\n");
+    m_dlg->close();
+    Open();
+    m_dlg->close();
+    EXPECT_NE(ReadSettings().find("STRING=\"  見本  \"\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, EscapeEndsTheDialogWithoutWriting)
+{
+    Open();
+    Command(ID_NOTATION_HEX);
+    QTest::keyClick(ControlOf<QPushButton>(*m_dlg, IDC_BG_COPY), Qt::Key_Escape);
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST_F(MainWindowTest, EscapeInAColourBoxClosesThroughTheCloseHandling)
+{
+    for (const int id : {IDC_EDIT_BG, IDC_EDIT_FG}) {
+        RemoveSettings();
+        Open();
+        Command(ID_NOTATION_HEX);
+        QTest::keyClick(Edit(id), Qt::Key_Escape);
+        EXPECT_FALSE(m_dlg->isVisible());
+        EXPECT_NE(ReadSettings().find("[FLG]\nTOPMOST=0\nRGB=16\nPREVIEW=0\n[POSITION]\n"),
+                  std::string::npos)
+            << id;
+    }
+}
+
+TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseHandling)
+{
+    Open();
+    Command(ID_APP_EXIT);
+    EXPECT_TRUE(m_dlg->isVisible()); // queued: handled after the command returns
+    QApplication::processEvents();
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_NE(ReadSettings().find("[FLG]\nTOPMOST=0\nRGB=3\nPREVIEW=0\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, HandEditedSettingsAtStartUp)
+{
+    const QSize screen = PrimaryScreenSize();
+    {
+        CColorPickDlg& dlg = Open("[FLG]\nRGB=16\n[POSITION]\nX=-40\nY=20\n");
+        EXPECT_EQ(EditText(IDC_EDIT_BG), "FFFFFF");
+        EXPECT_TRUE(Checked(ID_NOTATION_HEX));
+        EXPECT_EQ(dlg.pos(), QPoint(-40, 20));
+    }
+    {
+        CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=0\n[POSITION]\nX=-1\nY=20\n");
+        EXPECT_TRUE(Centred(dlg));
+    }
+    {
+        const std::string beyond = "[POSITION]\nX=" + std::to_string(screen.width()) + "\nY=5\n";
+        CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=1\n" + beyond);
+        EXPECT_TRUE(Centred(dlg));
+        EXPECT_TRUE(TopMost(dlg));
+        EXPECT_TRUE(Checked(ID_TOPMOST));
+    }
+    {
+        CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=1\n");
+        EXPECT_EQ(dlg.pos(), QPoint(-1, -1));
+        EXPECT_TRUE(TopMost(dlg));
+    }
+    {
+        CColorPickDlg& dlg = Open("[FLG]\nTOPMOST=2\n[POSITION]\nX=10\nY=10\n");
+        EXPECT_TRUE(Centred(dlg));
+        EXPECT_FALSE(TopMost(dlg));
+        EXPECT_FALSE(Checked(ID_TOPMOST));
+        Command(ID_TOPMOST); // does nothing for a value other than 0 and 1
+        EXPECT_FALSE(TopMost(dlg));
+        EXPECT_FALSE(Checked(ID_TOPMOST));
+        dlg.close();
+        EXPECT_NE(ReadSettings().find("TOPMOST=2"), std::string::npos);
+    }
+}
+
+TEST_F(MainWindowTest, AlwaysOnTopTogglesWithoutMovingTheWindow)
+{
+    CColorPickDlg& dlg = Open("[POSITION]\nX=50\nY=60\n");
+    const QRect before = dlg.frameGeometry();
+    Command(ID_TOPMOST);
+    EXPECT_TRUE(TopMost(dlg));
+    EXPECT_TRUE(Checked(ID_TOPMOST));
+    EXPECT_TRUE(dlg.isVisible());
+    Command(ID_TOPMOST);
+    EXPECT_FALSE(TopMost(dlg));
+    EXPECT_FALSE(Checked(ID_TOPMOST));
+    EXPECT_EQ(dlg.frameGeometry(), before);
+    dlg.close();
+    EXPECT_NE(ReadSettings().find("TOPMOST=0"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ControlsStandWhereTheTemplatePutsThem)
+{
+    Open();
+    EXPECT_EQ(m_dlg->Client()->size(), QSize(271, 164));
+    EXPECT_EQ(Edit(IDC_EDIT_BG)->geometry(), QRect(56, 38, 70, 18));
+    EXPECT_EQ(Bar(IDC_FG_BLUE)->geometry(), QRect(145, 141, 118, 15));
+    EXPECT_EQ(ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->geometry(), QRect(238, 60, 23, 23));
+    EXPECT_EQ(m_dlg->windowTitle(), QStringLiteral("Tessuvo [TESSUVO]"));
+}
+
+class MainWindowToolsTest : public MainWindowTest
+{
+protected:
+    // The tooltip the window shows over `widget` at its centre; empty for none.
+    static QString ToolTipOver(QWidget* widget)
+    {
+        // A tooltip that is asked to go keeps its text while it fades: start from a marker.
+        const QString none = QStringLiteral("(none)");
+        const QPoint at = widget->rect().center();
+        QToolTip::showText(widget->mapToGlobal(at), none, widget);
+        QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        return QToolTip::text() == none ? QString() : QToolTip::text();
+    }
+};
+
+TEST_F(MainWindowToolsTest, CopyTakesWhatTheBoxShows)
+{
+    Open();
+    for (const auto& [notation, expected] :
+         {std::pair{ID_NOTATION_HTML, "#FFFFFF"}, std::pair{ID_NOTATION_DECIMAL, "255,255,255"}}) {
+        Command(notation);
+        ControlOf<QPushButton>(*m_dlg, IDC_BG_COPY)->click();
+        EXPECT_EQ(ClipboardText(), expected);
+    }
+    Edit(IDC_EDIT_FG)->setFocus();
+    Edit(IDC_EDIT_FG)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Edit(IDC_EDIT_FG), "zz"); // typed, not committed
+    Command(ID_FG_COPY);
+    EXPECT_EQ(ClipboardText(), "0,0,0zz");
+    EXPECT_EQ(Edit(IDC_EDIT_FG)->textCursor().selectedText(), "0,0,0zz");
+}
+
+TEST_F(MainWindowToolsTest, EnterOnAFocusedButtonPressesIt)
+{
+    Open();
+    auto* tag = ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG);
+    tag->setFocus();
+    QTest::keyClick(tag, Qt::Key_Return);
+    EXPECT_EQ(ClipboardText(), "<FONT color=\"#000000\"></FONT>");
+    EXPECT_TRUE(m_dlg->isVisible());
+}
+
+TEST_F(MainWindowToolsTest, PaletteColourGoesToItsOwnTargetOnly)
+{
+    Open();
+    WhenModal([](QWidget* dlg) {
+        QTest::mouseClick(ControlOf<ColorButton>(*qobject_cast<TemplateDialog*>(dlg), 1003),
+                          Qt::LeftButton); // 赤
+        ControlOf<QPushButton>(*qobject_cast<TemplateDialog*>(dlg), IDOK)->click();
+    });
+    ControlOf<QPushButton>(*m_dlg, IDC_FG_PALETTE)->click();
+    EXPECT_EQ(m_dlg->TextColor(), (Color{255, 0, 0}));
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#FF0000");
+
+    WhenModal([](QWidget* dlg) { static_cast<QDialog*>(dlg)->accept(); }); // nothing chosen
+    Command(ID_BG_PALETTE);
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 255, 255}));
+}
+
+TEST_F(MainWindowToolsTest, RegisteredColoursOfferAndTakeBackTheSameTarget)
+{
+    Open();
+    Type(IDC_EDIT_BG, "#102030");
+    QColor offered;
+    WhenModal([&offered](QWidget* widget) {
+        auto* dlg = qobject_cast<CRegColorDlg*>(widget);
+        ASSERT_NE(dlg, nullptr);
+        const QImage swatch = ControlOf<ColorButton>(*dlg, IDC_REG_SWATCH)->grab().toImage();
+        offered = swatch.pixelColor(swatch.rect().center());
+        ControlOf<QPushButton>(*dlg, IDC_REG_REGISTER)->click();
+        dlg->reject();
+    });
+    Command(ID_BG_REGISTER);
+    EXPECT_EQ(offered, QColor(16, 32, 48));
+    EXPECT_EQ(ReadSettings(), "[BG1]\nITEM=1\nred=16\ngreen=32\nblue=48\n");
+
+    // The text colour's set is another: its slot 1 is free.
+    WhenModal([](QWidget* widget) {
+        QTest::mouseDClick(ControlOf<ColorButton>(*qobject_cast<TemplateDialog*>(widget), 1000),
+                           Qt::LeftButton);
+    });
+    ControlOf<QPushButton>(*m_dlg, IDC_FG_REGISTER)->click();
+    EXPECT_EQ(m_dlg->TextColor(), (Color{0, 0, 0}));
+
+    Type(IDC_EDIT_BG, "#FFFFFF");
+    WhenModal([](QWidget* widget) {
+        QTest::mouseDClick(ControlOf<ColorButton>(*qobject_cast<TemplateDialog*>(widget), 1000),
+                           Qt::LeftButton);
+    });
+    ControlOf<QPushButton>(*m_dlg, IDC_BG_REGISTER)->click();
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{16, 32, 48}));
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#102030");
+}
+
+TEST_F(MainWindowToolsTest, ToolTipsShowTheOtherNotationAtTheMomentAsked)
+{
+    Open("[FLG]\nRGB=10\n");
+    EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_BG)->viewport()), "FFFFFF");
+    Bar(IDC_FG_RED)->SetScrollPos(18);
+    Bar(IDC_FG_BLUE)->SetScrollPos(171); // no refresh: the tooltip reads the bars themselves
+    EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_FG)), "1200AB");
+    for (const int notation : {ID_NOTATION_HTML, ID_NOTATION_HEX}) {
+        Command(notation);
+        EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_BG)), "255,255,255");
+        EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_FG)), "18,0,171");
+    }
+    EXPECT_EQ(ToolTipOver(Bar(IDC_BG_RED)), "");
+    EXPECT_EQ(ToolTipOver(ControlOf<QPushButton>(*m_dlg, IDC_BG_TAG)), "BODYﾀｸﾞ生成");
+    EXPECT_EQ(ToolTipOver(ControlOf<QPushButton>(*m_dlg, IDC_FG_PICK)), "ｽﾎﾟｲﾄ");
+    EXPECT_EQ(ControlOf<QPushButton>(*m_dlg, IDC_FG_COPY)->accessibleName(), "ｺﾋﾟｰ");
+    m_dlg->close();
+
+    Open("[FLG]\nRGB=7\n");
+    EXPECT_EQ(ToolTipOver(Edit(IDC_EDIT_BG)), "");
+    EXPECT_EQ(ToolTipOver(ControlOf<QPushButton>(*m_dlg, IDC_BG_REGISTER)), "登録");
+}
+
+TEST_F(MainWindowToolsTest, ScrollBarMenuMovesKeepTheBoxesInStep)
+{
+    Open();
+    ScrollBar* bar = Bar(IDC_BG_GREEN);
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        menu->setActiveAction(menu->actions().at(2)); // 左端にスクロール
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QPoint at = bar->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &event);
+    EXPECT_EQ(bar->GetScrollPos(), 0);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF00FF");
+}
+
+} // namespace

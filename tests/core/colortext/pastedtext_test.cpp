@@ -1,0 +1,171 @@
+#include "core/colortext/pastedtext.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <span>
+#include <string>
+
+namespace tessuvo {
+void PrintTo(const PastedColors& colors, std::ostream* out)
+{
+    const auto print = [&](const char* label, const std::optional<Color>& color) {
+        *out << label;
+        if (color)
+            *out << color->red << ',' << color->green << ',' << color->blue;
+        else
+            *out << '-';
+    };
+    print("background ", colors.background);
+    print(" text ", colors.text);
+}
+} // namespace tessuvo
+
+using namespace tessuvo;
+
+namespace {
+
+constexpr Color Black{0, 0, 0};
+constexpr Color White{255, 255, 255};
+constexpr Color Red{255, 0, 0};
+constexpr Color Navy{0, 0, 128};
+constexpr std::nullopt_t None = std::nullopt;
+
+struct Case
+{
+    const char* pasted;
+    PasteInto into;
+    PastedColors expected;
+};
+
+void ExpectAll(std::span<const Case> cases, const Color& currentBackground = Black)
+{
+    for (const Case& c : cases)
+        EXPECT_EQ(ColorsFromPaste(c.pasted, c.into, currentBackground), c.expected) << c.pasted;
+}
+
+TEST(PasteColor, BothColoursFromOneRuleAttributeOrTag)
+{
+    const Case cases[] = {
+        {"body { background-color: #ffffff; color: #000000; }", PasteInto::Text, {White, Black}},
+        {R"(<BODY bgcolor="#ffffff" text="#000000">)", PasteInto::Background, {White, Black}},
+        {"--background-color: #010203; --text-color: #ff0000;",
+         PasteInto::Band,
+         {{{1, 2, 3}}, Red}},
+        {"color: #000000; background-color: #ffffff;", PasteInto::Band, {White, Black}},
+        {R"(<p style="background: #fff; color: #123">x</p>)",
+         PasteInto::Text,
+         {White, Color{0x11, 0x22, 0x33}}},
+        {"BODY { BACKGROUND-COLOR: #FFF; COLOR: navy }", PasteInto::Text, {White, Navy}},
+        {"<body bgcolor=ffffff text='000000'>", PasteInto::Text, {White, Black}},
+        // One a line, without the ";"; "!important" and comments around the values.
+        {"background-color: #fff\ncolor: red !important", PasteInto::Text, {White, Red}},
+        {"color: /* dark */ #000; background: #fff /* page */;", PasteInto::Text, {White, Black}},
+        // The last declaration of each counts, as in CSS.
+        {"a { color: red; background: #fff; color: #000 }", PasteInto::Text, {White, Black}},
+        // The first rule with both wins over rules with one.
+        {"h1 { color: red }\nbody { background-color: navy; color: #fff }\np { color: #000 }",
+         PasteInto::Background,
+         {Navy, White}},
+        // Without such a rule, the first of each kind anywhere.
+        {".a { color: red } .b { background: navy } .c { background: #fff }",
+         PasteInto::Text,
+         {Navy, Red}},
+    };
+    ExpectAll(cases);
+}
+
+TEST(PasteColor, OneColourGoesToItsBoxOrByItsRoleOnTheBand)
+{
+    const Case cases[] = {
+        {"color: red;", PasteInto::Band, {None, Red}},
+        {"color: red;", PasteInto::Background, {Red, None}},
+        {R"(<FONT color="#ff0000">[TESSUVO]</FONT>)", PasteInto::Band, {None, Red}},
+        {R"(<span style="color: #ff0000">x</span>)", PasteInto::Band, {None, Red}},
+        {"background-color: navy", PasteInto::Band, {Navy, None}},
+        {"background-color: navy", PasteInto::Text, {None, Navy}},
+        {"  #f00\n", PasteInto::Band, {Red, None}},
+        {"navy", PasteInto::Text, {None, Navy}},
+        {"255, 0,0", PasteInto::Band, {Red, None}},
+        {"FF0000", PasteInto::Background, {Red, None}},
+        // A background that is no colour alone leaves the text colour.
+        {"background: url(a.png) #fff; color: red", PasteInto::Background, {Red, None}},
+        // Neither "border-color" nor "text:" in CSS is a colour of the pair.
+        {"border-color: #fff; background-color: navy; text: #fff", PasteInto::Band, {Navy, None}},
+        {"/* color: red */ background: navy", PasteInto::Band, {Navy, None}},
+    };
+    ExpectAll(cases);
+}
+
+TEST(PasteColor, NothingFound)
+{
+    const Case cases[] = {
+        {"", PasteInto::Band, {}},
+        {"   \n", PasteInto::Text, {}},
+        // A sentence that the edit boxes' decimal form would read as black.
+        {"Hi, there", PasteInto::Background, {}},
+        {"1234,5", PasteInto::Background, {}},
+        {"256,0,0", PasteInto::Background, {}},
+        {"color: transparent", PasteInto::Text, {}},
+        {"color: currentcolor; background: none", PasteInto::Band, {}},
+        // The gradient text holds no colour of the pair.
+        {"<span style=\"background: linear-gradient(to right, #ff0000, #7f007f, #0000ff); "
+         "-webkit-background-clip: text; background-clip: text; color: transparent;\">a</span>",
+         PasteInto::Band,
+         {}},
+        {"color:", PasteInto::Band, {}},
+        {"bgcolor=\"", PasteInto::Band, {}},
+    };
+    ExpectAll(cases);
+}
+
+// Half transparent black (#00000080) over white is #7f7f7f; over black it stays black.
+TEST(PasteColor, TextAlphaLiesOverThePastedOrTheCurrentBackground)
+{
+    const Color grey{127, 127, 127};
+    const Case cases[] = {
+        {"background: #fff; color: #00000080", PasteInto::Text, {White, grey}},
+        {"color: #00000080", PasteInto::Text, {None, Black}},
+        {"color: #00000080", PasteInto::Band, {None, Black}},
+        // A background lies over white, whichever box it goes to.
+        {"background: #00000080", PasteInto::Background, {grey, None}},
+    };
+    ExpectAll(cases);
+    EXPECT_EQ(ColorsFromPaste("#00000080", PasteInto::Text, White), (PastedColors{None, grey}));
+}
+
+// Megabytes of hostile text pass in one linear scan.
+TEST(PasteColor, HostileMegabytes)
+{
+    const std::size_t size = 4 << 20;
+    const auto repeat = [&](std::string_view piece) {
+        std::string text;
+        while (text.size() < size)
+            text += piece;
+        return text;
+    };
+    std::mt19937 random(17);
+    std::string noise(size, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    const std::string texts[] = {
+        repeat("color:"),
+        repeat("color: rgb("),
+        repeat("color: #fff "),
+        "/*" + repeat("color: red;"),
+        "<font color=\"" + repeat("a"),
+        repeat("background-color-background-color"),
+        repeat("{<}>;:=\"'!"),
+        noise,
+    };
+    for (const std::string& text : texts)
+        EXPECT_EQ(ColorsFromPaste(text, PasteInto::Band, Black), PastedColors{})
+            << text.substr(0, 40);
+
+    // A pair far into a long text is found.
+    EXPECT_EQ(
+        ColorsFromPaste(repeat(".x { color: red }\n") + "body { background: #fff; color: #000 }",
+                        PasteInto::Text, Black),
+        (PastedColors{White, Black}));
+}
+
+} // namespace
