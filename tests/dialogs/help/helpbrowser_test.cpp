@@ -13,23 +13,19 @@ TEST(HelpBrowserTest, ADamagedRealHelpFileShowsThePageAsMissing)
 {
     const ChmLibrary* chm = LoadHelpLibrary();
     ASSERT_NE(chm, nullptr) << "libchm1 is not installed";
-    const std::string missingPage = "ページ /index.htm が見つかりません。";
-    const struct
-    {
-        std::string file;
-        std::string shown;
-    } cases[] = {
-        {TESSUVO_HELP_DATA_DIR "fpe_chm_open.chm", missingPage},
-        {TESSUVO_HELP_DATA_DIR "fpe_chm_retrieve_object.chm", missingPage},
-        {TESSUVO_HELP_DATA_DIR "segv_LZXreset.chm", missingPage},
-        {TESSUVO_HELP_DATA_DIR "truncated_half.chm", missingPage},
+    const std::string noPage = "ページ /index.htm が見つかりません。";
+    const std::pair<std::string, std::string> cases[] = {
+        {TESSUVO_HELP_DATA_DIR "fpe_chm_open.chm", noPage},
+        {TESSUVO_HELP_DATA_DIR "fpe_chm_retrieve_object.chm", noPage},
+        {TESSUVO_HELP_DATA_DIR "segv_LZXreset.chm", noPage},
+        {TESSUVO_HELP_DATA_DIR "truncated_half.chm", noPage},
         {TESSUVO_HOSTILE_DIR "/html.ini",
          "ヘルプファイル " TESSUVO_HOSTILE_DIR "/html.ini が見つかりません。"},
     };
     HelpBrowser browser(*chm, nullptr);
-    for (const auto& c : cases) {
-        browser.ShowTopic(c.file, "/index.htm");
-        EXPECT_EQ(browser.toPlainText().toStdString(), c.shown) << c.file;
+    for (const auto& [file, shown] : cases) {
+        browser.ShowTopic(file, "/index.htm");
+        EXPECT_EQ(browser.toPlainText().toStdString(), shown) << file;
     }
 }
 
