@@ -147,12 +147,12 @@ int HelpReader::Stop()
 {
     if (m_process < 0)
         return -1;
-    // Closing the socket ends a process waiting for a page; one still reading is stopped.
-    ::close(m_socket);
+    // Wherever it is: waiting for a page, or still going round in chmlib.
     ::kill(m_process, SIGKILL);
     int status = 0;
     while (::waitpid(m_process, &status, 0) < 0 && errno == EINTR) {
     }
+    ::close(m_socket);
     m_process = -1;
     m_socket = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
