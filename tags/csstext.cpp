@@ -1,6 +1,6 @@
 #include "csstext.h"
 
-#include "core/colortext/notation.h"
+#include "core/color/hex.h"
 
 namespace tessuvo {
 

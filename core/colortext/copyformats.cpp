@@ -1,5 +1,6 @@
 #include "copyformats.h"
 
+#include "core/color/hex.h"
 #include "core/readability/contrast.h"
 #include "notation.h"
 

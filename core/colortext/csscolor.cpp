@@ -1,5 +1,6 @@
 #include "csscolor.h"
 
+#include "core/color/hex.h"
 #include "core/colormath/colorspaces.h"
 #include "core/text/ascii.h"
 #include "csslexer.h"
@@ -184,14 +185,6 @@ constexpr double kLargestMagnitude = 1e6;
 bool IsKeyword(std::string_view text, std::string_view keyword)
 {
     return EqualsIgnoringAsciiCase(text, keyword);
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    const char lower = AsciiLower(c);
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }
 
 // A component of a colour function: a number, a percentage, an angle in degrees, or `none`.
@@ -492,22 +485,12 @@ std::optional<CssColorValue> Function(std::string_view name, CssLexer& in)
 
 std::optional<CssColorValue> Hex(std::string_view digits)
 {
-    if (digits.size() != 3 && digits.size() != 4 && digits.size() != 6 && digits.size() != 8)
+    const auto read = ReadHexDigits(digits);
+    if (!read)
         return std::nullopt;
-    std::array<int, 4> channels{0, 0, 0, 255};
-    const std::size_t perChannel = digits.size() <= 4 ? 1 : 2;
-    for (std::size_t i = 0; i < digits.size() / perChannel; ++i) {
-        int value = 0;
-        for (std::size_t j = 0; j < perChannel; ++j) {
-            const int digit = HexValue(digits[i * perChannel + j]);
-            if (digit < 0)
-                return std::nullopt;
-            value = value * 16 + digit;
-        }
-        channels[i] = perChannel == 1 ? value * 17 : value;
-    }
-    return CssColorValue{static_cast<double>(channels[0]), static_cast<double>(channels[1]),
-                         static_cast<double>(channels[2]), channels[3] / 255.0};
+    return CssColorValue{static_cast<double>(read->color.red),
+                         static_cast<double>(read->color.green),
+                         static_cast<double>(read->color.blue), read->alpha / 255.0};
 }
 
 std::optional<CssColorValue> Value(const CssToken& token, CssLexer& in)

@@ -1,5 +1,6 @@
 #include "pastedtext.h"
 
+#include "core/color/hex.h"
 #include "core/text/ascii.h"
 #include "csscolor.h"
 #include "csslexer.h"
@@ -85,20 +86,10 @@ std::optional<Color> DecimalTriple(std::string_view text)
 // Six hexadecimal digits without "#", as the hexadecimal notation and old HTML write them.
 std::optional<Color> BareHex(std::string_view text)
 {
-    if (text.size() != 6)
+    const auto read = text.size() == 6 ? ReadHexDigits(text) : std::nullopt;
+    if (!read)
         return std::nullopt;
-    int digits[6];
-    for (std::size_t i = 0; i < 6; ++i) {
-        const char c = AsciiLower(text[i]);
-        if (c >= '0' && c <= '9')
-            digits[i] = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digits[i] = c - 'a' + 10;
-        else
-            return std::nullopt;
-    }
-    return Color{digits[0] * 16 + digits[1], digits[2] * 16 + digits[3],
-                 digits[4] * 16 + digits[5]};
+    return read->color;
 }
 
 // Of the edit boxes' notations only well-formed numbers count: a pasted sentence with a comma

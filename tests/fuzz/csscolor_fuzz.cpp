@@ -1,5 +1,6 @@
 // The CSS colour reader: never crashes, reads channels within range, reads back the colour it
 // gives from that colour's own "#rrggbb", and reads a bare value the same inside a declaration.
+#include "core/color/hex.h"
 #include "core/colortext/csscolor.h"
 #include "core/colortext/notation.h"
 

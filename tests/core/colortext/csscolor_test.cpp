@@ -1,3 +1,4 @@
+#include "core/color/hex.h"
 #include "core/colortext/csscolor.h"
 #include "core/colortext/notation.h"
 
