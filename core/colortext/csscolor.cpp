@@ -2,6 +2,8 @@
 
 #include "core/color/hex.h"
 #include "core/colormath/colorspaces.h"
+#include "core/colormath/gamut.h"
+#include "core/colormath/hsl.h"
 #include "core/text/ascii.h"
 #include "csslexer.h"
 
@@ -304,13 +306,26 @@ std::optional<double> Scalar(const Component& c, double hundredPercent)
     return std::nullopt;
 }
 
+// A percentage, or a number standing for one as hsl() and hwb() take them; `none` is zero.
+std::optional<double> Percent(const Component& c)
+{
+    if (c.kind == Component::Kind::Angle)
+        return std::nullopt;
+    return c.value;
+}
+
+double ReducedHue(double degrees)
+{
+    const double hue = std::fmod(degrees, 360);
+    return hue < 0 ? hue + 360 : hue;
+}
+
 // A hue in degrees, 0..360; `none` is zero.
 std::optional<double> Hue(const Component& c)
 {
     if (c.kind == Component::Kind::Percentage)
         return std::nullopt;
-    const double hue = std::fmod(c.value, 360);
-    return hue < 0 ? hue + 360 : hue;
+    return ReducedHue(c.value);
 }
 
 std::optional<double> Alpha(const Arguments& args)
@@ -323,19 +338,21 @@ std::optional<double> Alpha(const Arguments& args)
     return std::clamp(*alpha, 0.0, 1.0);
 }
 
-CssColorValue FromUnitRgb(const ColorCoords& rgb, double alpha)
+CssColorValue FromUnitRgb(const ColorCoords& rgb, double alpha = 1)
 {
     return {rgb[0] * 255, rgb[1] * 255, rgb[2] * 255, alpha};
 }
 
-ColorCoords HslToUnitRgb(double hue, double saturation, double lightness)
+CssColorValue WithAlpha(CssColorValue value, double alpha)
 {
-    const auto channel = [&](double n) {
-        const double k = std::fmod(n + hue / 30, 12);
-        const double a = saturation * std::min(lightness, 1 - lightness);
-        return lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
-    };
-    return {channel(0), channel(8), channel(4)};
+    value.alpha = alpha;
+    return value;
+}
+
+// OKLab's lightness ends at black and white.
+CssColorValue OkLabColorValue(const ColorCoords& lab)
+{
+    return FromUnitRgb(MapOkLabIntoSrgb({std::clamp(lab[0], 0.0, 1.0), lab[1], lab[2]}));
 }
 
 std::optional<CssColorValue> Rgb(const Arguments& args)
@@ -361,24 +378,22 @@ std::optional<CssColorValue> Rgb(const Arguments& args)
 std::optional<CssColorValue> Hsl(const Arguments& args)
 {
     const auto hue = Hue(args.values[0]);
-    const auto saturation = Scalar(args.values[1], 100);
-    const auto lightness = Scalar(args.values[2], 100);
+    const auto saturation = Percent(args.values[1]);
+    const auto lightness = Percent(args.values[2]);
     const auto alpha = Alpha(args);
     // The comma syntax takes percentages only.
     const bool percentages = args.values[1].kind == Component::Kind::Percentage &&
                              args.values[2].kind == Component::Kind::Percentage;
     if (!hue || !saturation || !lightness || !alpha || (args.legacy && !percentages))
         return std::nullopt;
-    return FromUnitRgb(HslToUnitRgb(*hue, std::clamp(*saturation / 100, 0.0, 1.0),
-                                    std::clamp(*lightness / 100, 0.0, 1.0)),
-                       *alpha);
+    return WithAlpha(HslColorValue(*hue, *saturation, *lightness), *alpha);
 }
 
 std::optional<CssColorValue> Hwb(const Arguments& args)
 {
     const auto hue = Hue(args.values[0]);
-    const auto whiteness = Scalar(args.values[1], 100);
-    const auto blackness = Scalar(args.values[2], 100);
+    const auto whiteness = Percent(args.values[1]);
+    const auto blackness = Percent(args.values[2]);
     const auto alpha = Alpha(args);
     if (!hue || !whiteness || !blackness || !alpha)
         return std::nullopt;
@@ -388,7 +403,7 @@ std::optional<CssColorValue> Hwb(const Arguments& args)
         const double gray = white / (white + black);
         return FromUnitRgb({gray, gray, gray}, *alpha);
     }
-    ColorCoords rgb = HslToUnitRgb(*hue, 1, 0.5);
+    ColorCoords rgb = SrgbFromHsl(*hue, 1, 0.5);
     for (double& c : rgb)
         c = c * (1 - white - black) + white;
     return FromUnitRgb(rgb, *alpha);
@@ -406,12 +421,16 @@ std::optional<CssColorValue> LabFamily(const Arguments& args, bool polar, bool o
     const auto alpha = Alpha(args);
     if (!lightness || !second || !third || !alpha)
         return std::nullopt;
+    if (ok)
+        return WithAlpha(polar ? OkLchColorValue(*lightness, *second, *third)
+                               : OkLabColorValue({*lightness, *second, *third}),
+                         *alpha);
     ColorCoords lab{std::clamp(*lightness, 0.0, lightnessMax), *second, *third};
     if (polar) {
         lab[1] = std::max(lab[1], 0.0);
         lab = RectangularFromPolar(lab);
     }
-    return FromUnitRgb(MapIntoSrgb(ok ? XyzD65FromOkLab(lab) : XyzD65FromLab(lab)), *alpha);
+    return FromUnitRgb(MapIntoSrgb(LinearSrgbFromXyzD65(XyzD65FromLab(lab))), *alpha);
 }
 
 std::optional<PredefinedSpace> SpaceNamed(std::string_view name)
@@ -454,7 +473,8 @@ std::optional<CssColorValue> ColorFunction(CssLexer& in)
     if (*space == PredefinedSpace::Srgb &&
         std::all_of(coords.begin(), coords.end(), [](double c) { return c >= 0 && c <= 1; }))
         return FromUnitRgb(coords, *alpha);
-    return FromUnitRgb(MapIntoSrgb(XyzD65FromPredefined(*space, coords)), *alpha);
+    return FromUnitRgb(MapIntoSrgb(LinearSrgbFromXyzD65(XyzD65FromPredefined(*space, coords))),
+                       *alpha);
 }
 
 std::optional<CssColorValue> Function(std::string_view name, CssLexer& in)
@@ -528,6 +548,18 @@ int RoundChannel(double value)
 }
 
 } // namespace
+
+CssColorValue HslColorValue(double hue, double saturation, double lightness)
+{
+    return FromUnitRgb(SrgbFromHsl(hue, std::clamp(saturation / 100, 0.0, 1.0),
+                                   std::clamp(lightness / 100, 0.0, 1.0)));
+}
+
+CssColorValue OkLchColorValue(double lightness, double chroma, double hue)
+{
+    return OkLabColorValue(
+        RectangularFromPolar({lightness, std::max(chroma, 0.0), ReducedHue(hue)}));
+}
 
 std::optional<Color> CssNamedColor(std::string_view name)
 {

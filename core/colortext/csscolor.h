@@ -42,6 +42,12 @@ struct CssColorValue
 // out-of-range rgb(), hsl() and hwb() components are clamped as CSS clamps them.
 std::optional<CssColorValue> ParseCssColor(std::string_view text);
 
+// hsl() and oklch() for the numbers written in them, computed exactly as ParseCssColor computes
+// them: a hue in degrees, the saturation and lightness of hsl() in percent. The copy formats
+// check with them that the numbers they write read back as the colour they were written for.
+CssColorValue HslColorValue(double hue, double saturation, double lightness);
+CssColorValue OkLchColorValue(double lightness, double chroma, double hue);
+
 // The 8-bit colour `value` shows over `backdrop`: its own colour when opaque, otherwise mixed
 // with the backdrop by its alpha. Channels round half up.
 Color CompositeOver(const CssColorValue& value, const Color& backdrop);

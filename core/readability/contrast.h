@@ -2,7 +2,6 @@
 
 #include "core/color/color.h"
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -34,15 +33,6 @@ std::string ContrastLine(const Color& background, const Color& text);
 
 // A ratio as the readouts print it: "4.54:1".
 std::string FormatRatio(double ratio);
-
-// A colour in OKLab: lightness 0 (black) to 1 (white), and the two opponent axes.
-struct OkLab
-{
-    double l, a, b;
-};
-OkLab ToOkLab(const Color& color);
-// Linear-light sRGB channels of an OKLab colour, 0 to 1 inside the gamut, unclipped outside.
-std::array<double, 3> LinearSrgb(const OkLab& lab);
 
 // `color` at OKLab lightness `lightness`, its hue and chroma kept as far as the sRGB gamut
 // allows (chroma is reduced, hue never changed), rounded to 8-bit channels.

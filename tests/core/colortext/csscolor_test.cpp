@@ -91,10 +91,15 @@ TEST(ReadCssColor, PublishedValues)
 }
 
 // color.js's results for the CSS gamut mapping of the display-p3 corners to sRGB; clipping each
-// channel would give pure primaries instead.
+// channel would give pure primaries instead. A lightness at either end is white or black before
+// any chroma is looked at.
 TEST(ReadCssColor, GamutMapsWhatLiesOutsideSrgb)
 {
     ExpectReads({
+        {"oklch(1 0.2252 0)", kWhite},
+        {"oklch(0.99 0.2252 0)", Color{255, 244, 251}},
+        {"oklch(100% 0.4 120)", kWhite},
+        {"oklab(-10% 0.1 0.1)", kBlack},
         {"color(display-p3 1 0 0)", Color{255, 11, 12}},
         {"color(display-p3 0 1 0)", Color{0, 251, 41}},
         {"color(display-p3 0 0 1)", Color{0, 0, 255}},
@@ -168,7 +173,9 @@ TEST(ReadCssColor, CompositesTranslucentColoursOverTheBackdrop)
 {
     ExpectReads({{"rgba(2, 3, 4, 0.5)", Color{51, 52, 52}}}, {100, 100, 100});
     ExpectReads({{"#ff000080", Color{255, 127, 127}}, {"#f008", Color{255, 119, 119}}}, kWhite);
-    ExpectReads({{"hsl(120 100% 50% / 25%)", Color{0, 64, 0}}}, kBlack);
+    ExpectReads({{"hsl(120 100% 50% / 25%)", Color{0, 64, 0}},
+                 {"oklab(400% 0 10 / 50%)", Color{128, 128, 128}}},
+                kBlack);
     ExpectReads({{"rgb(none none none / none)", Color{10, 20, 30}},
                  {"rgb(20, 10, 0, -10)", Color{10, 20, 30}}},
                 {10, 20, 30});

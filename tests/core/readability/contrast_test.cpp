@@ -1,3 +1,4 @@
+#include "core/colormath/oklab.h"
 #include "core/readability/contrast.h"
 
 #include <cmath>
@@ -77,7 +78,7 @@ TEST(Contrast, NearestPassingTextColourProperties)
         for (const double target : {RatioAA, RatioAAA}) {
             SCOPED_TRACE(testing::Message() << "pair " << n << " target " << target);
             const auto found = NearestPassingTextColor(text, background, target);
-            const double start = ToOkLab(text).l;
+            const double start = OkLabFromColor(text).l;
             const auto passesAt = [&](double l) {
                 return ContrastRatio(WithOkLabLightness(text, l), background) >= target;
             };
@@ -85,7 +86,7 @@ TEST(Contrast, NearestPassingTextColourProperties)
             const auto nearerPasses = [&](double l, double change) {
                 const Color c = WithOkLabLightness(text, l);
                 return ContrastRatio(c, background) >= target &&
-                       std::abs(ToOkLab(c).l - start) < change - 1e-9;
+                       std::abs(OkLabFromColor(c).l - start) < change - 1e-9;
             };
             if (ContrastRatio(text, background) >= target) {
                 EXPECT_EQ(found, text);
@@ -97,12 +98,12 @@ TEST(Contrast, NearestPassingTextColourProperties)
                 continue;
             }
             EXPECT_GE(ContrastRatio(*found, background), target);
-            const double change = std::abs(ToOkLab(*found).l - start);
+            const double change = std::abs(OkLabFromColor(*found).l - start);
             for (double d = 0; d < change; d += 0.001) {
                 ASSERT_FALSE(nearerPasses(start + d, change)) << d;
                 ASSERT_FALSE(nearerPasses(start - d, change)) << d;
             }
-            const OkLab before = ToOkLab(text), after = ToOkLab(*found);
+            const OkLab before = OkLabFromColor(text), after = OkLabFromColor(*found);
             if (std::hypot(before.a, before.b) > 0.08 && std::hypot(after.a, after.b) > 0.04) {
                 ++chromaticChecked;
                 const double turn = std::remainder(HueDegrees(after) - HueDegrees(before), 360);
