@@ -532,12 +532,12 @@ std::optional<CssColorValue> Value(const CssToken& token, CssLexer& in)
                          static_cast<double>(named->blue)};
 }
 
-std::optional<CssColorProperty> PropertyNamed(std::string_view name)
+std::optional<ColorTarget> PropertyNamed(std::string_view name)
 {
     if (IsKeyword(name, "color"))
-        return CssColorProperty::Color;
+        return ColorTarget::Text;
     if (IsKeyword(name, "background-color") || IsKeyword(name, "background"))
-        return CssColorProperty::Background;
+        return ColorTarget::Background;
     return std::nullopt;
 }
 
@@ -581,14 +581,14 @@ std::optional<CssColorValue> ParseCssColor(std::string_view text)
 {
     CssLexer in(text);
     CssToken token = in.NextNonSpace();
-    auto property = CssColorProperty::None;
+    std::optional<ColorTarget> property;
     if (token.kind == CssToken::Kind::Ident) {
         const std::size_t afterName = in.Position();
         if (in.NextNonSpace().IsDelim(':')) {
             const auto named = PropertyNamed(token.text);
             if (!named)
                 return std::nullopt;
-            property = *named;
+            property = named;
             token = in.NextNonSpace();
         } else {
             in.Rewind(afterName);

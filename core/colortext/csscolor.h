@@ -8,14 +8,6 @@
 // Reading the colour texts of CSS Color Level 4, as a web author has them on hand.
 namespace tessuvo {
 
-// The property a colour text was written for, when it began with one.
-enum class CssColorProperty
-{
-    None,       // a bare value
-    Color,      // "color:"
-    Background, // "background-color:" or "background:"
-};
-
 // One colour text as read, before it meets what lies behind it.
 struct CssColorValue
 {
@@ -25,7 +17,9 @@ struct CssColorValue
     double green = 0;
     double blue = 0;
     double alpha = 1; // 0..1
-    CssColorProperty property = CssColorProperty::None;
+    // The colour of the pair that the text's property names: the text colour for "color:", the
+    // background for "background-color:" or "background:"; nothing for a bare value.
+    std::optional<ColorTarget> property = std::nullopt;
 };
 
 // Reads one CSS colour value:

@@ -17,12 +17,6 @@ namespace {
 constexpr std::size_t MaxValueLength = 256;
 constexpr Color White{255, 255, 255};
 
-enum class Role
-{
-    Background,
-    Text,
-};
-
 // How a value is written: after "name:" in CSS, or after "name=" in an HTML tag.
 enum class Syntax
 {
@@ -34,18 +28,18 @@ struct Property
 {
     std::string_view name;
     Syntax syntax;
-    Role role;
+    ColorTarget target;
 };
 
 constexpr Property Properties[] = {
-    {"background-color", Syntax::Css, Role::Background},
-    {"background", Syntax::Css, Role::Background},
-    {"--background-color", Syntax::Css, Role::Background},
-    {"color", Syntax::Css, Role::Text},
-    {"--text-color", Syntax::Css, Role::Text},
-    {"bgcolor", Syntax::Html, Role::Background},
-    {"text", Syntax::Html, Role::Text},
-    {"color", Syntax::Html, Role::Text},
+    {"background-color", Syntax::Css, ColorTarget::Background},
+    {"background", Syntax::Css, ColorTarget::Background},
+    {"--background-color", Syntax::Css, ColorTarget::Background},
+    {"color", Syntax::Css, ColorTarget::Text},
+    {"--text-color", Syntax::Css, ColorTarget::Text},
+    {"bgcolor", Syntax::Html, ColorTarget::Background},
+    {"text", Syntax::Html, ColorTarget::Text},
+    {"color", Syntax::Html, ColorTarget::Text},
 };
 
 struct Value
@@ -170,7 +164,8 @@ private:
             const Value value =
                 syntax == Syntax::Css ? Value{CssValue(), true} : Value{HtmlValue(), false};
             if (ReadValue(value, White))
-                (property.role == Role::Background ? m_block.background : m_block.text) = value;
+                (property.target == ColorTarget::Background ? m_block.background : m_block.text) =
+                    value;
             return;
         }
     }
@@ -233,7 +228,7 @@ private:
 
 } // namespace
 
-PastedColors ColorsFromPaste(std::string_view pasted, PasteInto into,
+PastedColors ColorsFromPaste(std::string_view pasted, std::optional<ColorTarget> into,
                              const Color& currentBackground)
 {
     PasteScanner scanner(pasted);
@@ -248,8 +243,7 @@ PastedColors ColorsFromPaste(std::string_view pasted, PasteInto into,
     Value single = found.background ? found.background : found.text;
     if (!single)
         single = {pasted, false};
-    const bool toText =
-        into == PasteInto::Text || (into == PasteInto::Band && found.text && !found.background);
+    const bool toText = into ? *into == ColorTarget::Text : found.text && !found.background;
     const auto color = ReadValue(single, toText ? currentBackground : White);
     return toText ? PastedColors{std::nullopt, color} : PastedColors{color, std::nullopt};
 }

@@ -7,14 +7,6 @@
 
 namespace tessuvo {
 
-// Where a pasted text goes: one colour box, or the preview band, which shows both colours.
-enum class PasteInto
-{
-    Background,
-    Text,
-    Band,
-};
-
 // The colours a pasted text sets; neither when it holds no colour.
 struct PastedColors
 {
@@ -32,11 +24,11 @@ struct PastedColors
 //   first text colour anywhere in the text.
 // - otherwise one colour: a single such declaration or attribute (a FONT tag's `color` is a text
 //   colour), or the whole text as one colour value: CSS, "r,g,b" or "RRGGBB". It goes to the box
-//   it was pasted into; pasted on the band, a text colour goes to the text colour and anything
-//   else to the background.
+//   it was pasted into, `into`; pasted on the preview band, which shows both colours (`into`
+//   nothing), a text colour goes to the text colour and anything else to the background.
 // An alpha below 1 is laid over white for a background and over the background (the pasted one
 // or else `currentBackground`) for a text colour.
-PastedColors ColorsFromPaste(std::string_view pasted, PasteInto into,
+PastedColors ColorsFromPaste(std::string_view pasted, std::optional<ColorTarget> into,
                              const Color& currentBackground);
 
 } // namespace tessuvo

@@ -156,11 +156,11 @@ TEST(ReadCssColor, RefusesWhatIsNoColour)
 
 TEST(ParseCssColor, ReportsThePropertyItWasWrittenFor)
 {
-    const std::pair<const char*, CssColorProperty> cases[] = {
-        {" #1e3a5f ", CssColorProperty::None},
-        {"color: #1e3a5f;", CssColorProperty::Color},
-        {"background-color:navy ;", CssColorProperty::Background},
-        {"BACKGROUND : rgb(30,58,95)", CssColorProperty::Background},
+    const std::pair<const char*, std::optional<ColorTarget>> cases[] = {
+        {" #1e3a5f ", std::nullopt},
+        {"color: #1e3a5f;", ColorTarget::Text},
+        {"background-color:navy ;", ColorTarget::Background},
+        {"BACKGROUND : rgb(30,58,95)", ColorTarget::Background},
     };
     for (const auto& [text, property] : cases) {
         const auto value = ParseCssColor(text);
