@@ -4,6 +4,7 @@
 #include "core/colormath/colorspaces.h"
 #include "core/colormath/gamut.h"
 #include "core/colormath/hsl.h"
+#include "core/colormath/srgb.h"
 #include "core/text/ascii.h"
 #include "csslexer.h"
 
@@ -189,7 +190,8 @@ bool IsKeyword(std::string_view text, std::string_view keyword)
     return EqualsIgnoringAsciiCase(text, keyword);
 }
 
-// A component of a colour function: a number, a percentage, an angle in degrees, or `none`.
+// A component of a colour function: a number, a percentage, an angle, or `none`. The value is
+// as written, in the angle's own unit: a hue is taken round the circle before any bound.
 struct Component
 {
     enum class Kind
@@ -201,38 +203,31 @@ struct Component
     };
     Kind kind = Kind::None;
     double value = 0;
+    double degreesPerUnit = 1;
 };
 
 std::optional<Component> ComponentValue(const CssToken& token)
 {
-    const double number = std::clamp(token.number, -kLargestMagnitude, kLargestMagnitude);
     switch (token.kind) {
     case CssToken::Kind::Ident:
         if (!IsKeyword(token.text, "none"))
             return std::nullopt;
         return Component{Component::Kind::None, 0};
     case CssToken::Kind::Number:
-        return Component{Component::Kind::Number, number};
+        return Component{Component::Kind::Number, token.number};
     case CssToken::Kind::Percentage:
-        return Component{Component::Kind::Percentage, number};
+        return Component{Component::Kind::Percentage, token.number};
     case CssToken::Kind::Dimension:
         break;
     default:
         return std::nullopt;
     }
-    const std::string_view unit = token.text;
-    double degrees = 0;
-    if (IsKeyword(unit, "deg"))
-        degrees = number;
-    else if (IsKeyword(unit, "grad"))
-        degrees = number * 0.9;
-    else if (IsKeyword(unit, "rad"))
-        degrees = number * 180 / std::numbers::pi;
-    else if (IsKeyword(unit, "turn"))
-        degrees = number * 360;
-    else
-        return std::nullopt;
-    return Component{Component::Kind::Angle, degrees};
+    constexpr std::pair<std::string_view, double> units[] = {
+        {"deg", 1}, {"grad", 0.9}, {"rad", 180 / std::numbers::pi}, {"turn", 360}};
+    for (const auto& [unit, degrees] : units)
+        if (IsKeyword(token.text, unit))
+            return Component{Component::Kind::Angle, token.number, degrees};
+    return std::nullopt;
 }
 
 // The components of a colour function up to its ")": "a b c" or "a b c / alpha", or, where the
@@ -290,14 +285,19 @@ std::optional<Arguments> ParseArguments(CssLexer& in, bool commasAllowed)
     return args;
 }
 
+double Bounded(double value)
+{
+    return std::clamp(value, -kLargestMagnitude, kLargestMagnitude);
+}
+
 // A number, or a percentage of `hundredPercent`; `none` is zero.
 std::optional<double> Scalar(const Component& c, double hundredPercent)
 {
     switch (c.kind) {
     case Component::Kind::Number:
-        return c.value;
+        return Bounded(c.value);
     case Component::Kind::Percentage:
-        return c.value * hundredPercent / 100;
+        return Bounded(c.value) * hundredPercent / 100;
     case Component::Kind::None:
         return 0.0;
     case Component::Kind::Angle:
@@ -311,7 +311,7 @@ std::optional<double> Percent(const Component& c)
 {
     if (c.kind == Component::Kind::Angle)
         return std::nullopt;
-    return c.value;
+    return Bounded(c.value);
 }
 
 double ReducedHue(double degrees)
@@ -320,12 +320,13 @@ double ReducedHue(double degrees)
     return hue < 0 ? hue + 360 : hue;
 }
 
-// A hue in degrees, 0..360; `none` is zero.
+// A hue in degrees, 0..360, taken round the circle in its own unit, so that any number of turns
+// gives the hue it ends at; `none` is zero.
 std::optional<double> Hue(const Component& c)
 {
     if (c.kind == Component::Kind::Percentage)
         return std::nullopt;
-    return ReducedHue(c.value);
+    return ReducedHue(std::fmod(c.value, 360 / c.degreesPerUnit) * c.degreesPerUnit);
 }
 
 std::optional<double> Alpha(const Arguments& args)
@@ -549,10 +550,13 @@ int RoundChannel(double value)
 
 } // namespace
 
+// Only a negative saturation is clamped, as CSS clamps it when it reads it; a saturation above
+// 100% or a lightness outside 0..100% names a colour outside sRGB, mapped as any other.
 CssColorValue HslColorValue(double hue, double saturation, double lightness)
 {
-    return FromUnitRgb(SrgbFromHsl(hue, std::clamp(saturation / 100, 0.0, 1.0),
-                                   std::clamp(lightness / 100, 0.0, 1.0)));
+    const ColorCoords rgb = SrgbFromHsl(hue, std::max(saturation, 0.0) / 100, lightness / 100);
+    // InGamut's bounds 0 and 1 are those of encoded channels too.
+    return FromUnitRgb(InGamut(rgb) ? rgb : MapIntoSrgb(LinearFromEncoded(rgb)));
 }
 
 CssColorValue OkLchColorValue(double lightness, double chroma, double hue)

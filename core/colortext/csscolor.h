@@ -32,8 +32,10 @@ struct CssColorValue
 // with white space and comments around it, one trailing ";", and a leading "color:",
 // "background-color:" or "background:" that it reports. "transparent", "currentcolor" and
 // everything else give nothing. Colours outside sRGB (lab, lch, oklab, oklch, wide-gamut or
-// out-of-range color()) are gamut-mapped as CSS Color 4 does it, not clipped channel by channel;
-// out-of-range rgb(), hsl() and hwb() components are clamped as CSS clamps them.
+// out-of-range color(), hsl() with a saturation above 100% or a lightness outside 0..100%) are
+// gamut-mapped as CSS Color 4 does it, not clipped channel by channel; out-of-range rgb() and
+// hwb() components and a negative saturation are clamped as CSS clamps them. A hue of any size is
+// taken round the circle.
 std::optional<CssColorValue> ParseCssColor(std::string_view text);
 
 // hsl() and oklch() for the numbers written in them, computed exactly as ParseCssColor computes

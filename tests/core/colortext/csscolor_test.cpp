@@ -113,6 +113,30 @@ TEST(ReadCssColor, GamutMapsWhatLiesOutsideSrgb)
     });
 }
 
+// A hue is taken round the circle before the bound on numbers: 2000000 degrees is the hue 200.
+TEST(ReadCssColor, HuesOfAnySizeEndWhereTheyTurnTo)
+{
+    ExpectReads({
+        {"hsl(2000000 100% 50%)", Color{0, 170, 255}},
+        {"hsl(-2000000deg 100% 50%)", Color{0, 255, 170}},
+        {"hsl(5555.5turn 100% 50%)", Color{0, 255, 255}},
+        {"hwb(1e9 0% 0%)", Color{170, 0, 255}},
+        {"oklch(0.7 0.1 1000000100)", Color{214, 133, 133}},
+    });
+}
+
+// Only a negative saturation is clamped; beyond 100% the colour lies outside sRGB and is mapped
+// into it (color.js's CSS gamut mapping), not clamped to hsl(h 100% l).
+TEST(ReadCssColor, HslOutsideSrgbIsGamutMapped)
+{
+    ExpectReads({
+        {"hsl(76.27 131.04% 44.8%)", Color{186, 255, 35}},
+        {"hsl(300 150% 30%)", Color{190, 0, 190}},
+        {"hsl(0 100% 150%)", kWhite},
+        {"hsl(0 100% -20%)", kBlack},
+    });
+}
+
 TEST(ReadCssColor, RefusesWhatIsNoColour)
 {
     ExpectReads({
