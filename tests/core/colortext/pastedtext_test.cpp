@@ -51,6 +51,7 @@ TEST(PasteColor, BothColoursFromOneRuleAttributeOrTag)
         {"body { background-color: #ffffff; color: #000000; }", ColorTarget::Text, {White, Black}},
         {R"(<BODY bgcolor="#ffffff" text="#000000">)", ColorTarget::Background, {White, Black}},
         {"--background-color: #010203; --text-color: #ff0000;", Band, {{{1, 2, 3}}, Red}},
+        {":root { --background-color: #010203; --text-color: #ff0000; }", Band, {{{1, 2, 3}}, Red}},
         {"color: #000000; background-color: #ffffff;", Band, {White, Black}},
         {R"(<p style="background: #fff; color: #123">x</p>)",
          ColorTarget::Text,
