@@ -28,6 +28,7 @@ constexpr Color Black{0, 0, 0};
 constexpr Color White{255, 255, 255};
 constexpr Color Red{255, 0, 0};
 constexpr Color Navy{0, 0, 128};
+constexpr Color Slate{0x1e, 0x3a, 0x5f};
 constexpr std::nullopt_t None = std::nullopt;
 // Pasted on the preview band rather than into a colour box.
 constexpr std::optional<ColorTarget> Band;
@@ -67,6 +68,24 @@ TEST(PasteColor, BothColoursFromOneRuleAttributeOrTag)
         {"h1 { color: red }\nbody { background-color: navy; color: #fff }\np { color: #000 }",
          ColorTarget::Background,
          {Navy, White}},
+        // A background shorthand's colour among its other values.
+        {"body{background:#1e3a5f url(bg.png) no-repeat;color:#eee}",
+         ColorTarget::Text,
+         {Slate, Color{0xee, 0xee, 0xee}}},
+        {"body { background: url(\"bg.png\") center / cover navy; color: #fff }",
+         Band,
+         {Navy, White}},
+        // Custom properties by a word of their name; a CSS property above them, the plainest of
+        // them above the others.
+        {":root{--bg:#fff;--fg:#222}", Band, {White, Color{0x22, 0x22, 0x22}}},
+        {":root { --background: navy; --foreground: white }", Band, {Navy, White}},
+        {".card { --bg-color: #fff; --text-color: #000 }", Band, {White, Black}},
+        {":root { --bg: #fff; --bg-hover: #eee; --text-muted: #777; --fg: #000 }",
+         Band,
+         {White, Black}},
+        {"body { --text: red; color: #000; --pageBackground: #fff; --textBg: navy }",
+         Band,
+         {White, Black}},
         // Without such a rule, the first of each kind anywhere.
         {".a { color: red } .b { background: navy } .c { background: #fff }",
          ColorTarget::Text,
@@ -88,8 +107,11 @@ TEST(PasteColor, OneColourGoesToItsBoxOrByItsRoleOnTheBand)
         {"navy", ColorTarget::Text, {None, Navy}},
         {"255, 0,0", Band, {Red, None}},
         {"FF0000", ColorTarget::Background, {Red, None}},
-        // A background that is no colour alone leaves the text colour.
-        {"background: url(a.png) #fff; color: red", ColorTarget::Background, {Red, None}},
+        // As other tools copy a colour, when it is the whole text.
+        {"abc", Band, {Color{0xaa, 0xbb, 0xcc}, None}},
+        {"0x1E3A5F", ColorTarget::Text, {None, Slate}},
+        {" 30\t58  95\n", ColorTarget::Background, {Slate, None}},
+        {":root { --primary: red; --bg: #1e3a5f }", ColorTarget::Text, {None, Slate}},
         // Neither "border-color" nor "text:" in CSS is a colour of the pair.
         {"border-color: #fff; background-color: navy; text: #fff", Band, {Navy, None}},
         {"/* color: red */ background: navy", Band, {Navy, None}},
@@ -114,9 +136,25 @@ TEST(PasteColor, NothingFound)
          Band,
          {}},
         {"color:", Band, {}},
+        // The short forms only as the whole text; no background among a gradient's colours.
+        {"<font color=\"abc\">", Band, {}},
+        {"240 240", Band, {}},
+        {"1 2 3 4", Band, {}},
+        {"0x1e3a5", Band, {}},
+        {"abcd", Band, {}},
+        {"background: linear-gradient(#fff, #000)", Band, {}},
         {"bgcolor=\"", Band, {}},
     };
     ExpectAll(cases);
+}
+
+TEST(PasteColor, SaysWhichColourItSetWhenItSetOnlyOne)
+{
+    EXPECT_EQ(ColorsFromPaste("body { background: #fff url(a.png) }", Band, Black).OnlyOne(),
+              ColorTarget::Background);
+    EXPECT_EQ(ColorsFromPaste("navy", ColorTarget::Text, Black).OnlyOne(), ColorTarget::Text);
+    EXPECT_EQ(ColorsFromPaste(":root{--bg:#fff;--fg:#222}", Band, Black).OnlyOne(), std::nullopt);
+    EXPECT_EQ(ColorsFromPaste("none", Band, Black).OnlyOne(), std::nullopt);
 }
 
 // Half transparent black (#00000080) over white is #7f7f7f; over black it stays black.
