@@ -640,7 +640,7 @@ void CColorPickDlg::AddContrastItems(QMenu& menu)
     const Color background = BackgroundColor(), text = TextColor();
     menu.addAction(QString::fromStdString(ContrastReadout()))->setEnabled(false);
     const auto addFit = [&](const char* label, double ratio) {
-        const auto fitted = NearestPassingTextColor(text, background, ratio);
+        const auto fitted = NearestPassingColor(text, background, ratio);
         QAction* action = menu.addAction(QString::fromUtf8(label));
         action->setEnabled(fitted && *fitted != text);
         if (action->isEnabled())

@@ -105,7 +105,7 @@ void NearestPassingTextColour(benchmark::State& state)
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& [text, background] = pairs[i++ % 3];
-        benchmark::DoNotOptimize(NearestPassingTextColor(text, background, RatioAAA));
+        benchmark::DoNotOptimize(NearestPassingColor(text, background, RatioAAA));
     }
 }
 BENCHMARK(NearestPassingTextColour)->Unit(benchmark::kMicrosecond);

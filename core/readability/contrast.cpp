@@ -116,16 +116,15 @@ Color WithOkLabLightness(const Color& color, double lightness)
     return {ChannelFromEncoded(rgb[0]), ChannelFromEncoded(rgb[1]), ChannelFromEncoded(rgb[2])};
 }
 
-std::optional<Color> NearestPassingTextColor(const Color& text, const Color& background,
-                                             double ratio)
+std::optional<Color> NearestPassingColor(const Color& moving, const Color& kept, double ratio)
 {
-    if (ContrastRatio(text, background) >= ratio)
-        return text;
-    const double start = OkLabFromColor(text).l;
+    if (ContrastRatio(moving, kept) >= ratio)
+        return moving;
+    const double start = OkLabFromColor(moving).l;
     const auto passes = [&](double lightness) {
-        return ContrastRatio(WithOkLabLightness(text, lightness), background) >= ratio;
+        return ContrastRatio(WithOkLabLightness(moving, lightness), kept) >= ratio;
     };
-    // The ratio grows with the distance in luminance from the background, so each direction
+    // The ratio grows with the distance in luminance from the kept colour, so each direction
     // fails up to one lightness and passes beyond it, up to white or down to black.
     const auto towards = [&](double end) -> std::optional<double> {
         if (!passes(end))
@@ -141,7 +140,7 @@ std::optional<Color> NearestPassingTextColor(const Color& text, const Color& bac
     if (!lighter && !darker)
         return std::nullopt;
     const bool takeLighter = lighter && (!darker || *lighter - start <= start - *darker);
-    return WithOkLabLightness(text, takeLighter ? *lighter : *darker);
+    return WithOkLabLightness(moving, takeLighter ? *lighter : *darker);
 }
 
 } // namespace tessuvo
