@@ -152,9 +152,7 @@ TEST(PasteColor, SaysWhichColourItSetWhenItSetOnlyOne)
 {
     EXPECT_EQ(ColorsFromPaste("body { background: #fff url(a.png) }", Band, Black).OnlyOne(),
               ColorTarget::Background);
-    EXPECT_EQ(ColorsFromPaste("navy", ColorTarget::Text, Black).OnlyOne(), ColorTarget::Text);
     EXPECT_EQ(ColorsFromPaste(":root{--bg:#fff;--fg:#222}", Band, Black).OnlyOne(), std::nullopt);
-    EXPECT_EQ(ColorsFromPaste("none", Band, Black).OnlyOne(), std::nullopt);
 }
 
 // Half transparent black (#00000080) over white is #7f7f7f; over black it stays black.
