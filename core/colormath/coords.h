@@ -26,6 +26,13 @@ constexpr ColorMatrix operator*(const ColorMatrix& a, const ColorMatrix& b)
     return product;
 }
 
+// A hue in degrees brought round the circle into 0..360.
+inline double NormalizedHue(double degrees)
+{
+    const double hue = std::fmod(degrees, 360);
+    return hue < 0 ? hue + 360 : hue;
+}
+
 // Lightness, chroma and a hue in degrees to lightness and the two opponent axes.
 inline ColorCoords RectangularFromPolar(const ColorCoords& lch)
 {
@@ -36,8 +43,8 @@ inline ColorCoords RectangularFromPolar(const ColorCoords& lch)
 // Lightness and the two opponent axes to lightness, chroma and a hue in degrees, 0..360.
 inline ColorCoords PolarFromRectangular(const ColorCoords& lab)
 {
-    const double hue = std::atan2(lab[2], lab[1]) * 180 / std::numbers::pi;
-    return {lab[0], std::hypot(lab[1], lab[2]), hue < 0 ? hue + 360 : hue};
+    return {lab[0], std::hypot(lab[1], lab[2]),
+            NormalizedHue(std::atan2(lab[2], lab[1]) * 180 / std::numbers::pi)};
 }
 
 } // namespace tessuvo

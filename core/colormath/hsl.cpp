@@ -6,9 +6,7 @@ namespace tessuvo {
 
 ColorCoords SrgbFromHsl(double hue, double saturation, double lightness)
 {
-    hue = std::fmod(hue, 360);
-    if (hue < 0)
-        hue += 360;
+    hue = NormalizedHue(hue);
     const double a = saturation * std::min(lightness, 1 - lightness);
     const auto channel = [&](double n) {
         const double k = std::fmod(n + hue / 30, 12);

@@ -314,19 +314,13 @@ std::optional<double> Percent(const Component& c)
     return Bounded(c.value);
 }
 
-double ReducedHue(double degrees)
-{
-    const double hue = std::fmod(degrees, 360);
-    return hue < 0 ? hue + 360 : hue;
-}
-
 // A hue in degrees, 0..360, taken round the circle in its own unit, so that any number of turns
 // gives the hue it ends at; `none` is zero.
 std::optional<double> Hue(const Component& c)
 {
     if (c.kind == Component::Kind::Percentage)
         return std::nullopt;
-    return ReducedHue(std::fmod(c.value, 360 / c.degreesPerUnit) * c.degreesPerUnit);
+    return NormalizedHue(std::fmod(c.value, 360 / c.degreesPerUnit) * c.degreesPerUnit);
 }
 
 std::optional<double> Alpha(const Arguments& args)
@@ -562,7 +556,7 @@ CssColorValue HslColorValue(double hue, double saturation, double lightness)
 CssColorValue OkLchColorValue(double lightness, double chroma, double hue)
 {
     return OkLabColorValue(
-        RectangularFromPolar({lightness, std::max(chroma, 0.0), ReducedHue(hue)}));
+        RectangularFromPolar({lightness, std::max(chroma, 0.0), NormalizedHue(hue)}));
 }
 
 std::optional<Color> CssNamedColor(std::string_view name)
