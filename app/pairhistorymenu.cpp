@@ -1,6 +1,7 @@
 #include "pairhistorymenu.h"
 
 #include "collections/pairhistory.h"
+#include "platform/qtcolor.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -8,11 +9,6 @@
 namespace tessuvo {
 
 namespace {
-
-QColor ToQColor(const Color& color)
-{
-    return QColor(color.red, color.green, color.blue);
-}
 
 // The background colour on the left, the text colour on the right, in a thin frame; drawn for
 // the size it is shown at, so that it stays sharp on any screen.

@@ -7,6 +7,7 @@
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/icons.h"
+#include "platform/qtcolor.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "tags/csstext.h"
@@ -36,11 +37,6 @@ const QPoint TextOrigin(10, 6);
 const QRect StartSwatch(QPoint(10, 29), QPoint(21, 34));
 const QRect MiddleSwatch(QPoint(119, 29), QPoint(130, 34));
 const QRect EndSwatch(QPoint(228, 29), QPoint(239, 34));
-
-QColor ToQColor(const Color& c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
 
 const char* ButtonToolTip(int id)
 {
