@@ -2,6 +2,7 @@
 
 #include "settings/profile.h"
 #include "settings/profilelock.h"
+#include "settings/settingskeys.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +11,6 @@ namespace tessuvo {
 
 namespace {
 
-constexpr const char* Section = "HISTORY";
 constexpr std::size_t EntryBuffer = 64; // far more than an entry needs: a longer one is damaged
 
 // The numbered keys "1" to "20".
@@ -36,7 +36,7 @@ bool WriteHistory(const std::string& iniPath, const std::vector<ColorPair>& hist
     for (std::size_t i = 0; i < Keys().size(); ++i)
         writes.push_back({Keys()[i], i < values.size() ? std::optional<std::string_view>(values[i])
                                                        : std::nullopt});
-    return WritePrivateProfileKeys(Section, writes, iniPath);
+    return WritePrivateProfileKeys(keys::HistorySection, writes, iniPath);
 }
 
 } // namespace
@@ -84,7 +84,8 @@ std::vector<ColorPair> ReadPairHistory(const std::string& iniPath)
     std::vector<std::string> entries;
     entries.reserve(Keys().size());
     for (const std::string& key : Keys())
-        entries.push_back(GetPrivateProfileStringA(Section, key, "", EntryBuffer, iniPath));
+        entries.push_back(
+            GetPrivateProfileStringA(keys::HistorySection, key, "", EntryBuffer, iniPath));
     return PairHistoryFrom(entries);
 }
 

@@ -52,6 +52,18 @@ inline constexpr TextKey PreviewString{"PREVIEW", "STRING", "[TESSUVO]"};
 inline constexpr IntKey PreviewEscaped{"PREVIEW", "ESCAPED", 0};
 inline constexpr int PreviewTextBuffer = 1024;
 
+// The registered colours: a section for each slot, "BG1" to "BG18" for the background and "FG1"
+// to "FG18" for the text colour, each with its in-use mark and the colour's three channels.
+inline constexpr const char* BackgroundSlotPrefix = "BG";
+inline constexpr const char* TextSlotPrefix = "FG";
+inline constexpr const char* SlotInUse = "ITEM";
+inline constexpr const char* SlotRed = "red";
+inline constexpr const char* SlotGreen = "green";
+inline constexpr const char* SlotBlue = "blue";
+
+// The history of pairs: numbered keys "1" to "20", newest first, in a section of its own.
+inline constexpr const char* HistorySection = "HISTORY";
+
 inline int Read(const IntKey& setting, const std::string& path)
 {
     return GetPrivateProfileIntA(setting.section, setting.key, setting.fallback, path);
