@@ -28,4 +28,7 @@ std::string CssGradientText(const Color& start, const Color& middle, const Color
 // --background-color: #rrggbb; --text-color: #rrggbb;
 std::string CssVariables(const Color& background, const Color& text);
 
+// color: #rrggbb; background-color: #rrggbb;
+std::string CssPairDeclarations(const Color& background, const Color& text);
+
 } // namespace tessuvo
