@@ -3,9 +3,11 @@
 #include "settings/profile.h"
 #include "settings/profilelock.h"
 #include "settings/settingskeys.h"
+#include "settings/settingspath.h"
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace tessuvo {
 
@@ -25,18 +27,18 @@ const std::array<std::string, PairHistoryLimit>& Keys()
     return keys;
 }
 
-// Stores `history` as the whole section: its pairs under the first keys, the rest removed.
-bool WriteHistory(const std::string& iniPath, const std::vector<ColorPair>& history)
+// Stores `history` as the whole section: the section goes, duplicates and strays with it, and
+// the pairs come back under the first keys.
+bool WriteHistory(const std::string& historyPath, const std::vector<ColorPair>& history)
 {
     std::vector<std::string> values;
-    std::vector<ProfileWrite> writes;
     values.reserve(history.size());
     for (const ColorPair& pair : history)
         values.push_back(PairEntry(pair));
-    for (std::size_t i = 0; i < Keys().size(); ++i)
-        writes.push_back({Keys()[i], i < values.size() ? std::optional<std::string_view>(values[i])
-                                                       : std::nullopt});
-    return WritePrivateProfileKeys(keys::HistorySection, writes, iniPath);
+    std::vector<ProfileEntry> writes = {{keys::HistorySection, {}, std::nullopt}};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        writes.push_back({keys::HistorySection, Keys()[i], values[i]});
+    return WritePrivateProfileEntries(writes, historyPath);
 }
 
 } // namespace
@@ -79,29 +81,50 @@ std::vector<ColorPair> WithPairFirst(std::vector<ColorPair> history, const Color
     return history;
 }
 
-std::vector<ColorPair> ReadPairHistory(const std::string& iniPath)
+std::vector<ColorPair> ReadPairHistory(const std::string& historyPath)
 {
     std::vector<std::string> entries;
     entries.reserve(Keys().size());
     for (const std::string& key : Keys())
         entries.push_back(
-            GetPrivateProfileStringA(keys::HistorySection, key, "", EntryBuffer, iniPath));
+            GetPrivateProfileStringA(keys::HistorySection, key, "", EntryBuffer, historyPath));
     return PairHistoryFrom(entries);
 }
 
-bool RecordPair(const std::string& iniPath, const ColorPair& pair)
+bool RecordPair(const std::string& historyPath, const ColorPair& pair)
 {
     // A second copy recording at the same moment must not lose this pair or its own.
-    const ProfileLock lock(iniPath);
-    const std::vector<ColorPair> history = ReadPairHistory(iniPath);
+    const ProfileLock lock(historyPath);
+    const std::vector<ColorPair> history = ReadPairHistory(historyPath);
     if (!history.empty() && history.front() == pair)
         return true;
-    return WriteHistory(iniPath, WithPairFirst(history, pair));
+    return WriteHistory(historyPath, WithPairFirst(history, pair));
 }
 
-bool ClearPairHistory(const std::string& iniPath)
+bool ClearPairHistory(const std::string& historyPath)
 {
-    return WriteHistory(iniPath, {});
+    return WriteHistory(historyPath, {});
+}
+
+bool TakeOverPairHistory(const std::string& settingsPath, const std::string& historyPath)
+{
+    const ProfileLock lock(historyPath);
+    std::error_code ec;
+    if (std::filesystem::exists(historyPath, ec))
+        return true;
+    const std::vector<ColorPair> history = ReadPairHistory(settingsPath);
+    return !history.empty() && WriteHistory(historyPath, history);
+}
+
+std::string PrepareHistoryFile(const std::string& settingsPath)
+{
+    const std::string path = HistoryPath();
+    if (path.empty())
+        return path;
+    RemoveStaleProfileTemporaries(path);
+    if (TakeOverPairHistory(settingsPath, path))
+        RetireProfileSection(settingsPath, keys::HistorySection);
+    return path;
 }
 
 } // namespace tessuvo

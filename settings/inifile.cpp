@@ -174,6 +174,16 @@ void IniFile::RemoveKey(std::string_view section, std::string_view key)
         m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(keyLine->index));
 }
 
+void IniFile::RemoveSection(std::string_view section)
+{
+    bool inSection = false;
+    std::erase_if(m_lines, [&](const Line& line) {
+        if (const auto name = SectionName(line.text))
+            inSection = EqualsNoCase(*name, section);
+        return inSection;
+    });
+}
+
 std::string IniFile::Serialize() const
 {
     std::string out = m_byteOrderMark ? std::string(Utf8Bom) : std::string();

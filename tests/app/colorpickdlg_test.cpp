@@ -343,6 +343,20 @@ TEST_F(MainWindowTest, EscapeInAColourBoxClosesThroughTheCloseHandling)
     }
 }
 
+// Each option of the additions is written as it changes, so that Escape, which writes none of
+// the design's, loses none of them; the pair kept is written at Escape too.
+TEST_F(MainWindowTest, OptionsOfTheAdditionsOutliveEscape)
+{
+    Open();
+    for (const int command : {ID_OUTPUT_CSS, ID_PICK_AREA_3, ID_CONTRAST_LINE, ID_KEEP_COLORS})
+        Command(command);
+    m_dlg->ApplyColorText(ColorTarget::Background, "#87CEEB");
+    QTest::keyClick(ControlOf<QPushButton>(*m_dlg, IDC_BG_COPY), Qt::Key_Escape);
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(ReadSettings(), "[FLG]\nOUTPUT=1\nPICKAREA=3\nCONTRASTLINE=1\nKEEPCOLORS=1\n"
+                              "BGCOLOR=#87CEEB\nFGCOLOR=#000000\n");
+}
+
 TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseHandling)
 {
     Open();

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(CssColorBoxTest, MainWindowReadsCssAfterTheDesignsForms)
 {
-    CColorPickDlg dlg(SettingsFile());
+    CColorPickDlg dlg(SettingsFile(), HistoryFile());
     dlg.show();
     QApplication::processEvents();
     EditBox* background = ControlOf<EditBox>(dlg, IDC_EDIT_BG);

@@ -110,7 +110,7 @@ TEST_F(CssOutputTest, OutputStyleSwitchesWhatTheTagCommandsWriteAndSay)
     EXPECT_EQ(ClipboardText(), R"(<BODY bgcolor="#ffffff" text="#ff0000">)");
 }
 
-// The key is written only once the style has been chosen: a file without it, or with a value of
+// The key is written only when the style is changed: a file without it, or with a value of
 // its own, closes as it would have without the option.
 TEST_F(CssOutputTest, OutputStyleIsKeptOnceChosen)
 {
@@ -132,7 +132,7 @@ TEST_F(CssOutputTest, OutputStyleIsKeptOnceChosen)
     Command(ID_OUTPUT_CSS);
     m_dlg->move(40, 30);
     m_dlg->close();
-    EXPECT_EQ(ReadSettings(), "[FLG]\nTOPMOST=0\nRGB=3\nPREVIEW=0\nOUTPUT=1\n[POSITION]\nX=40\n"
+    EXPECT_EQ(ReadSettings(), "[FLG]\nOUTPUT=1\nTOPMOST=0\nRGB=3\nPREVIEW=0\n[POSITION]\nX=40\n"
                               "Y=30\n[PREVIEW]\nSTRING=[TESSUVO]\n");
     Open();
     EXPECT_TRUE(Checked(ID_OUTPUT_CSS));

@@ -36,7 +36,7 @@ protected:
             m_screen = screen.get();
             return screen;
         });
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
         m_dlg->show();
         QApplication::processEvents();
     }

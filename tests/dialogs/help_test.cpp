@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         RemoveSettings();
-        m_main = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_main = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
         m_main->show();
         QApplication::processEvents();
     }

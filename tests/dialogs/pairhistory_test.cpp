@@ -41,7 +41,7 @@ protected:
     {
         m_dlg.reset();
         std::error_code ignored;
-        std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_write,
+        std::filesystem::permissions(HistoryFile(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, ignored);
         MainWindowFixture::TearDown();
     }
@@ -76,9 +76,9 @@ TEST_F(PairHistoryTest, KeptPairComesBackAndGoesWithTheOption)
     SetPair(Sky);
     Command(ID_KEEP_COLORS);
     m_dlg->close();
-    EXPECT_NE(ReadSettings().find("PREVIEW=0\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
-                                  "[POSITION]\n"),
-              std::string::npos);
+    EXPECT_EQ(ReadSettings().find("[FLG]\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
+                                  "TOPMOST=0\n"),
+              0u);
     Open();
     EXPECT_EQ(Pair(), Sky);
     EXPECT_TRUE(Checked(ID_KEEP_COLORS));
@@ -120,16 +120,17 @@ TEST_F(PairHistoryTest, EveryCopyPutsThePairFirst)
     for (const auto& copy : copies) {
         SetPair(Nth(n));
         copy();
-        const auto history = ReadPairHistory(SettingsFile());
+        const auto history = ReadPairHistory(HistoryFile());
         EXPECT_EQ(history.size(), std::size_t(n));
         EXPECT_EQ(history.front(), Nth(n++));
     }
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 
 TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
 {
     for (int n = 12; n >= 1; --n)
-        RecordPair(SettingsFile(), Nth(n));
+        RecordPair(HistoryFile(), Nth(n));
     Open();
     const QList<QAction*> items = HistoryItems();
     ASSERT_EQ(items.size(), 14);
@@ -149,7 +150,7 @@ TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
         const auto history = Item(items, "最近使った組み合わせ(&H)")->menu()->actions();
         Item(history, "履歴を消去(&C)")->trigger();
     });
-    EXPECT_TRUE(ReadPairHistory(SettingsFile()).empty());
+    EXPECT_TRUE(ReadPairHistory(HistoryFile()).empty());
     const QList<QAction*> emptied = HistoryItems();
     ASSERT_EQ(emptied.size(), 1);
     EXPECT_FALSE(emptied[0]->isEnabled());
@@ -157,13 +158,13 @@ TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
 
 TEST_F(PairHistoryTest, CopyIsDoneWhenTheHistoryCannotBeWritten)
 {
-    const std::string settings = "[HISTORY]\n1=#010000 #FFFFFF\n";
-    Open(settings);
-    std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_read);
+    RecordPair(HistoryFile(), Nth(1));
+    std::filesystem::permissions(HistoryFile(), std::filesystem::perms::owner_read);
+    Open();
     SetPair(Sky);
     Command(ID_FONT_TAG);
     EXPECT_EQ(ClipboardText(), "<FONT color=\"#1f4e9c\"></FONT>");
-    EXPECT_EQ(ReadSettings(), settings);
+    EXPECT_EQ(ReadPairHistory(HistoryFile()), std::vector{Nth(1)});
 }
 
 } // namespace

@@ -164,7 +164,7 @@ protected:
         ASSERT_TRUE(s_portalBus->registerVirtualObject(PortalPath, m_portal.get(),
                                                        QDBusConnection::SubPath));
         ASSERT_TRUE(s_portalBus->registerService(PortalService));
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
         m_dlg->show();
         QApplication::processEvents();
     }

@@ -17,9 +17,9 @@
 
 namespace tessuvo::test {
 
-// The settings file the dialogs under test are given: one in a folder of this process's own,
-// so that tests run in parallel, each in its own process. The folder goes at exit.
-inline std::string SettingsFile()
+// A folder of this process's own, so that tests run in parallel, each in its own process; the
+// test main points the XDG base directories into it. The folder goes at exit.
+inline const std::filesystem::path& ScratchFolder()
 {
     static const struct Folder
     {
@@ -32,7 +32,19 @@ inline std::string SettingsFile()
             std::filesystem::remove_all(dir, ec);
         }
     } folder;
-    return (folder.dir / SettingsFileName).string();
+    return folder.dir;
+}
+
+// The settings file the dialogs under test are given.
+inline std::string SettingsFile()
+{
+    return (ScratchFolder() / SettingsFileName).string();
+}
+
+// The history's file, where HistoryPath finds it.
+inline std::string HistoryFile()
+{
+    return (ScratchFolder() / "state" / "tessuvo" / HistoryFileName).string();
 }
 
 inline void WriteSettings(const std::string& content)
@@ -49,6 +61,7 @@ inline std::string ReadSettings()
 inline void RemoveSettings()
 {
     std::filesystem::remove(SettingsFile());
+    std::filesystem::remove(HistoryFile());
 }
 
 inline std::string ClipboardText()

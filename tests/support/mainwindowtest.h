@@ -61,7 +61,7 @@ protected:
         m_dlg.reset();
         if (!settings.empty())
             WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
         m_dlg->show();
         QApplication::processEvents();
         return *m_dlg;
