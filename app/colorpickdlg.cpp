@@ -27,6 +27,7 @@
 #include "previewbandmenu.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "res/tooltips.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
 #include "tags/csstext.h"
@@ -43,32 +44,6 @@ using namespace res;
 
 namespace {
 constexpr std::size_t ColorTextLimit = 13;
-
-// The fixed tooltips of the ten buttons, which are also their accessible names; nullptr for
-// any other control.
-const char* ButtonToolTip(int id)
-{
-    switch (id) {
-    case IDC_BG_COPY:
-    case IDC_FG_COPY:
-        return "ｺﾋﾟｰ";
-    case IDC_BG_PALETTE:
-    case IDC_FG_PALETTE:
-        return "ｻﾝﾌﾟﾙｶﾗｰﾊﾟﾚｯﾄ";
-    case IDC_BG_PICK:
-    case IDC_FG_PICK:
-        return "ｽﾎﾟｲﾄ";
-    case IDC_BG_REGISTER:
-    case IDC_FG_REGISTER:
-        return "登録";
-    case IDC_BG_TAG:
-        return "BODYﾀｸﾞ生成";
-    case IDC_FG_TAG:
-        return "FONTﾀｸﾞ生成";
-    default:
-        return nullptr;
-    }
-}
 
 // Option values and the menu items that carry their check marks.
 constexpr std::pair<int, int> NotationItems[] = {
@@ -101,46 +76,48 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
                       [this](ScrollBar* bar, int code, int thumb) { OnHScroll(bar, code, thumb); });
     connect(m_editBg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditBg);
     connect(m_editFg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditFg);
-    connect(m_btnBgTag, &QPushButton::clicked, this, &CColorPickDlg::OnBodyTag);
-    connect(m_btnFgTag, &QPushButton::clicked, this, &CColorPickDlg::OnFontTag);
-    connect(m_btnBgCopy, &QPushButton::clicked, this, &CColorPickDlg::OnBgCopy);
-    connect(m_btnFgCopy, &QPushButton::clicked, this, &CColorPickDlg::OnFgCopy);
-    connect(m_btnBgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnBgPalette);
-    connect(m_btnFgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnFgPalette);
-    connect(m_btnBgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnBgRegister);
-    connect(m_btnFgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnFgRegister);
-    connect(m_btnBgPick, &QPushButton::clicked, this, &CColorPickDlg::OnBgPick);
-    connect(m_btnFgPick, &QPushButton::clicked, this, &CColorPickDlg::OnFgPick);
-
+    using Handler = void (CColorPickDlg::*)();
+    const std::pair<QPushButton*, Handler> buttons[] = {
+        {m_btnBgTag, &CColorPickDlg::OnBodyTag},
+        {m_btnFgTag, &CColorPickDlg::OnFontTag},
+        {m_btnBgCopy, &CColorPickDlg::OnBgCopy},
+        {m_btnFgCopy, &CColorPickDlg::OnFgCopy},
+        {m_btnBgPalette, &CColorPickDlg::OnBgPalette},
+        {m_btnFgPalette, &CColorPickDlg::OnFgPalette},
+        {m_btnBgRegister, &CColorPickDlg::OnBgRegister},
+        {m_btnFgRegister, &CColorPickDlg::OnFgRegister},
+        {m_btnBgPick, &CColorPickDlg::OnBgPick},
+        {m_btnFgPick, &CColorPickDlg::OnFgPick}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
+    static constexpr std::pair<int, Handler> Commands[] = {
+        {ID_APP_EXIT, &CColorPickDlg::OnExit},
+        {ID_BODY_TAG, &CColorPickDlg::OnBodyTag},
+        {ID_FONT_TAG, &CColorPickDlg::OnFontTag},
+        {ID_BG_COPY, &CColorPickDlg::OnBgCopy},
+        {ID_FG_COPY, &CColorPickDlg::OnFgCopy},
+        {ID_BG_PALETTE, &CColorPickDlg::OnBgPalette},
+        {ID_FG_PALETTE, &CColorPickDlg::OnFgPalette},
+        {ID_BG_REGISTER, &CColorPickDlg::OnBgRegister},
+        {ID_FG_REGISTER, &CColorPickDlg::OnFgRegister},
+        {ID_BG_PICK, &CColorPickDlg::OnBgPick},
+        {ID_FG_PICK, &CColorPickDlg::OnFgPick},
+        {ID_GRADATION_TAG, &CColorPickDlg::OnGradationTag},
+        {ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal},
+        {ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex},
+        {ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml},
+        {ID_PREVIEW_TEXT, &CColorPickDlg::OnPreviewModeText},
+        {ID_PREVIEW_SIDES, &CColorPickDlg::OnPreviewModeSides},
+        {ID_TOPMOST, &CColorPickDlg::OnTopMost},
+        {ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings},
+        {ID_APP_ABOUT, &CColorPickDlg::OnAppAbout},
+        {ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents},
+        {ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine},
+        {ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors},
+        {ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors}};
     const MenuBar* menu = GetMenu();
-    const auto route = [this, menu](int command, void (CColorPickDlg::*handler)()) {
+    for (const auto& [command, handler] : Commands)
         connect(menu->Command(command), &QAction::triggered, this, handler);
-    };
-    route(ID_APP_EXIT, &CColorPickDlg::OnExit);
-    route(ID_BODY_TAG, &CColorPickDlg::OnBodyTag);
-    route(ID_FONT_TAG, &CColorPickDlg::OnFontTag);
-    route(ID_BG_COPY, &CColorPickDlg::OnBgCopy);
-    route(ID_FG_COPY, &CColorPickDlg::OnFgCopy);
-    route(ID_BG_PALETTE, &CColorPickDlg::OnBgPalette);
-    route(ID_FG_PALETTE, &CColorPickDlg::OnFgPalette);
-    route(ID_BG_REGISTER, &CColorPickDlg::OnBgRegister);
-    route(ID_FG_REGISTER, &CColorPickDlg::OnFgRegister);
-    route(ID_BG_PICK, &CColorPickDlg::OnBgPick);
-    route(ID_FG_PICK, &CColorPickDlg::OnFgPick);
-    route(ID_GRADATION_TAG, &CColorPickDlg::OnGradationTag);
-    route(ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal);
-    route(ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex);
-    route(ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml);
-    route(ID_PREVIEW_TEXT, &CColorPickDlg::OnPreviewModeText);
-    route(ID_PREVIEW_SIDES, &CColorPickDlg::OnPreviewModeSides);
-    route(ID_TOPMOST, &CColorPickDlg::OnTopMost);
-    route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
-    route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
-    route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
-    route(ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine);
-    route(ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors);
-    route(ID_OUTPUT_HTML, &CColorPickDlg::OnOutputHtml);
-    route(ID_OUTPUT_CSS, &CColorPickDlg::OnOutputCss);
 
     for (const auto& [button, target] : {std::pair(m_btnBgCopy, ColorTarget::Background),
                                          std::pair(m_btnFgCopy, ColorTarget::Text)})
@@ -151,8 +128,8 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
         m_editBg, [this] { OnPasteColor(PasteInto::Background, m_editBg, m_editBg->rect()); });
     AddPasteToContextMenu(m_editFg,
                           [this] { OnPasteColor(PasteInto::Text, m_editFg, m_editFg->rect()); });
-    route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
 
+    m_outputStyle = new OutputStyleMenu(*GetMenu(), m_btnBgTag, m_btnFgTag, m_options, this);
     m_pairHistoryMenu = new PairHistoryMenu(std::move(historyPath), this);
     menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
     connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::OnChoosePair);
@@ -212,7 +189,8 @@ void CColorPickDlg::OnInitDialog()
         for (QPushButton* button : {buttons.first, buttons.second}) {
             SetButtonIcon(button, icon);
             // Read out by screen readers in place of the hidden caption.
-            button->setAccessibleName(QString::fromUtf8(ButtonToolTip(ControlId(button))));
+            button->setAccessibleName(
+                QString::fromUtf8(ButtonToolTip(IDD_MAIN, ControlId(button))));
         }
     }
 
@@ -244,7 +222,7 @@ void CColorPickDlg::OnInitDialog()
     CheckRadioGroup(PickAreaItems, m_eyedropper.PickArea());
 
     m_previewText = design.previewText;
-    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, CurrentOutputStyle());
+    m_outputStyle->Show();
 }
 
 void CColorPickDlg::PlaceWindow(int x, int y)
@@ -446,7 +424,7 @@ void CColorPickDlg::OnKeepColors()
 
 void CColorPickDlg::OnBodyTag()
 {
-    m_strBg = BodyOutput(CurrentOutputStyle(), BackgroundColor(), TextColor());
+    m_strBg = BodyOutput(m_outputStyle->Style(), BackgroundColor(), TextColor());
     UpdateData(false);
     CopyThroughEdit(m_editBg);
     RefreshColors();
@@ -454,7 +432,7 @@ void CColorPickDlg::OnBodyTag()
 
 void CColorPickDlg::OnFontTag()
 {
-    m_strFg = FontOutput(CurrentOutputStyle(), TextColor(), keys::Read(keys::UseFont, m_iniPath),
+    m_strFg = FontOutput(m_outputStyle->Style(), TextColor(), keys::Read(keys::UseFont, m_iniPath),
                          m_previewText);
     UpdateData(false);
     CopyThroughEdit(m_editFg);
@@ -549,7 +527,7 @@ void CColorPickDlg::OnGradationTag()
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
     dlg.m_middle = MiddleColor(dlg.m_start, dlg.m_end);
-    dlg.m_outputStyle = CurrentOutputStyle();
+    dlg.m_outputStyle = m_outputStyle->Style();
     dlg.DoModal();
 }
 
@@ -668,27 +646,6 @@ void CColorPickDlg::OnFitTextColor(const Color& color)
     RefreshColors();
 }
 
-void CColorPickDlg::OnOutputHtml()
-{
-    SetOutputStyle(OutputStyle::HtmlTags);
-}
-
-void CColorPickDlg::OnOutputCss()
-{
-    SetOutputStyle(OutputStyle::Css);
-}
-
-void CColorPickDlg::SetOutputStyle(OutputStyle style)
-{
-    m_options.Set(keys::Output, static_cast<int>(style));
-    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, style);
-}
-
-OutputStyle CColorPickDlg::CurrentOutputStyle() const
-{
-    return OutputStyleFromSetting(m_options.Get(keys::Output));
-}
-
 void CColorPickDlg::OnCopyCssVariables()
 {
     CopyThroughBox(ColorTarget::Background, CssVariables(BackgroundColor(), TextColor()));
@@ -728,10 +685,10 @@ std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint
     if (id == 0 && OverPreviewBand(clientPoint))
         return ContrastReadout();
     if (id == IDC_BG_TAG)
-        return BodyCommandName(CurrentOutputStyle());
+        return BodyCommandName(m_outputStyle->Style());
     if (id == IDC_FG_TAG)
-        return FontCommandName(CurrentOutputStyle());
-    if (const char* text = ButtonToolTip(id))
+        return FontCommandName(m_outputStyle->Style());
+    if (const char* text = ButtonToolTip(IDD_MAIN, id))
         return text;
     if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)
         return std::nullopt;

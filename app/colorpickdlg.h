@@ -7,7 +7,6 @@
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 #include "settings/windowoptions.h"
-#include "tags/outputstyle.h"
 
 #include <QIcon>
 #include <memory>
@@ -22,6 +21,7 @@ namespace tessuvo {
 
 class ContrastLineLabel;
 class EditBox;
+class OutputStyleMenu;
 class PairHistoryMenu;
 class ScrollBar;
 
@@ -102,10 +102,6 @@ private:
     void OnSwapColors();
     void SetColorVision(ColorVision vision);
     std::string ContrastReadout() const;
-    void OnOutputHtml();
-    void OnOutputCss();
-    void SetOutputStyle(OutputStyle style);
-    OutputStyle CurrentOutputStyle() const;
     void OnCopyCssVariables();
     void OnPasteColor(PasteInto into, QWidget* at, QRect area);
     void CopyThroughBox(ColorTarget target, const std::string& text);
@@ -156,6 +152,7 @@ private:
     std::string m_previewText;
     WindowOptions m_options;
     ContrastLineLabel* m_contrastLine = nullptr;
+    OutputStyleMenu* m_outputStyle = nullptr;
     // A view for this run only, never saved and never in what is copied.
     ColorVision m_colorVision = ColorVision::Normal;
 };

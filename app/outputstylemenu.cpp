@@ -2,6 +2,7 @@
 
 #include "platform/menubar.h"
 #include "res/resource.h"
+#include "settings/windowoptions.h"
 
 #include <QPushButton>
 
@@ -9,16 +10,48 @@ namespace tessuvo {
 
 using namespace res;
 
-void ShowOutputStyle(MenuBar& menu, QPushButton* bodyTag, QPushButton* fontTag, OutputStyle style)
+OutputStyleMenu::OutputStyleMenu(MenuBar& menu, QPushButton* bodyTag, QPushButton* fontTag,
+                                 WindowOptions& options, QObject* parent)
+    : QObject(parent), m_menu(menu), m_bodyTag(bodyTag), m_fontTag(fontTag), m_options(options)
 {
-    menu.CheckMenuItem(ID_OUTPUT_HTML, style == OutputStyle::HtmlTags ? MF_CHECKED : MF_UNCHECKED);
-    menu.CheckMenuItem(ID_OUTPUT_CSS, style == OutputStyle::Css ? MF_CHECKED : MF_UNCHECKED);
+    connect(menu.Command(ID_OUTPUT_HTML), &QAction::triggered, this,
+            &OutputStyleMenu::OnOutputHtml);
+    connect(menu.Command(ID_OUTPUT_CSS), &QAction::triggered, this, &OutputStyleMenu::OnOutputCss);
+}
+
+OutputStyle OutputStyleMenu::Style() const
+{
+    return OutputStyleFromSetting(m_options.Get(keys::Output));
+}
+
+void OutputStyleMenu::Show()
+{
+    const OutputStyle style = Style();
+    m_menu.CheckMenuItem(ID_OUTPUT_HTML,
+                         style == OutputStyle::HtmlTags ? MF_CHECKED : MF_UNCHECKED);
+    m_menu.CheckMenuItem(ID_OUTPUT_CSS, style == OutputStyle::Css ? MF_CHECKED : MF_UNCHECKED);
     const QString body = QString::fromUtf8(BodyCommandName(style));
     const QString font = QString::fromUtf8(FontCommandName(style));
-    menu.Command(ID_BODY_TAG)->setText(body + QStringLiteral("(&T)"));
-    menu.Command(ID_FONT_TAG)->setText(font + QStringLiteral("(&T)"));
-    bodyTag->setAccessibleName(body);
-    fontTag->setAccessibleName(font);
+    m_menu.Command(ID_BODY_TAG)->setText(body + QStringLiteral("(&T)"));
+    m_menu.Command(ID_FONT_TAG)->setText(font + QStringLiteral("(&T)"));
+    m_bodyTag->setAccessibleName(body);
+    m_fontTag->setAccessibleName(font);
+}
+
+void OutputStyleMenu::OnOutputHtml()
+{
+    SetStyle(OutputStyle::HtmlTags);
+}
+
+void OutputStyleMenu::OnOutputCss()
+{
+    SetStyle(OutputStyle::Css);
+}
+
+void OutputStyleMenu::SetStyle(OutputStyle style)
+{
+    m_options.Set(keys::Output, static_cast<int>(style));
+    Show();
 }
 
 } // namespace tessuvo
