@@ -4,7 +4,6 @@
 #include "contrastlinelabel.h"
 #include "copyformatmenu.h"
 #include "core/colortext/notation.h"
-#include "core/readability/contrast.h"
 #include "core/screen/windowplacement.h"
 #include "core/textbox/entercommit.h"
 #include "core/textbox/scrollcodes.h"
