@@ -683,127 +683,10 @@ TEST_F(MainWindowToolsTest, ScrollBarMenuMovesKeepTheBoxesInStep)
     EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF00FF");
 }
 
-// The main window's eyedropper on a fake screen whose every pixel is #123456 (packed with red
-// in the low byte), except at the left edge of the screen, which is #ABCDEF.
-class MainWindowEyedropperTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        RemoveSettings();
-        SetPickScreenFactory([this](QWidget*) {
-            auto screen = std::make_unique<FakePickScreen>();
-            screen->pixel = [](double x, double) { return x < 1 ? 0xEFCDABu : 0x563412u; };
-            m_screen = screen.get();
-            return screen;
-        });
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
-        m_dlg->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        SetPickScreenFactory({});
-        RemoveSettings();
-    }
-
-    void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }
-    std::string EditText(int id) const { return ControlOf<EditBox>(*m_dlg, id)->GetWindowText(); }
-
-    // A mouse button event as the capture delivers it: to the window, wherever the mouse is.
-    void Mouse(QEvent::Type type, Qt::MouseButton button, QPointF global = {500, 300}) const
-    {
-        const QPointF local = m_dlg->mapFromGlobal(global);
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
-        QMouseEvent event(type, local, global, button, held, Qt::NoModifier);
-        QApplication::sendEvent(m_dlg.get(), &event);
-    }
-    void Click(Qt::MouseButton button, QPointF global = {500, 300}) const
-    {
-        Mouse(QEvent::MouseButtonPress, button, global);
-        Mouse(QEvent::MouseButtonRelease, button, global);
-    }
-
-    std::unique_ptr<CColorPickDlg> m_dlg;
-    FakePickScreen* m_screen = nullptr;
-};
-
-TEST_F(MainWindowEyedropperTest, PressTakesThePixelAndReleaseRefreshes)
-{
-    ControlOf<QPushButton>(*m_dlg, IDC_BG_PICK)->click();
-    EXPECT_TRUE(m_screen->captured);
-    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, {501, 300});
-    QApplication::processEvents();
-    ASSERT_EQ(1u, m_screen->reads.size());
-    EXPECT_EQ(501, m_screen->reads[0].x);
-    EXPECT_EQ((Color{0x12, 0x34, 0x56}), m_dlg->BackgroundColor());
-    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG)); // not yet: the button is still held
-    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
-    EXPECT_FALSE(m_screen->captured);
-    EXPECT_EQ("#123456", EditText(IDC_EDIT_BG));
-    EXPECT_EQ("#000000", EditText(IDC_EDIT_FG));
-    // Picking has ended: a further click changes nothing.
-    Click(Qt::LeftButton, {0, 0});
-    EXPECT_EQ((Color{0x12, 0x34, 0x56}), m_dlg->BackgroundColor());
-}
-
-TEST_F(MainWindowEyedropperTest, LaterStartChoosesTheTarget)
-{
-    Command(ID_BG_PICK);
-    Command(ID_FG_PICK);
-    Click(Qt::LeftButton, {0, 5});
-    EXPECT_EQ((Color{255, 255, 255}), m_dlg->BackgroundColor());
-    EXPECT_EQ((Color{0xAB, 0xCD, 0xEF}), m_dlg->TextColor());
-    EXPECT_EQ("#ABCDEF", EditText(IDC_EDIT_FG));
-}
-
-TEST_F(MainWindowEyedropperTest, RightWhileLeftHeldShowsThePickAtTheNextRepaint)
-{
-    Command(ID_BG_PICK);
-    Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
-    QApplication::processEvents();
-    Mouse(QEvent::MouseButtonPress, Qt::RightButton);
-    QApplication::processEvents();
-    EXPECT_EQ((Color{0x12, 0x34, 0x56}), m_dlg->BackgroundColor());
-    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG));
-    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
-    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG));                // the release no longer refreshes
-    const QImage uncovered = m_dlg->Client()->grab().toImage(); // a repaint, as an expose
-    QApplication::processEvents();
-    EXPECT_EQ(QColor(0x12, 0x34, 0x56), uncovered.pixelColor(12, 3));
-    EXPECT_EQ("#123456", EditText(IDC_EDIT_BG));
-}
-
-TEST_F(MainWindowEyedropperTest, GradationDialogLeavesTheWindowAsItWas)
-{
-    Command(ID_BG_PICK);
-    Click(Qt::LeftButton, {0, 0});
-    const QRect band(0, 0, m_dlg->Client()->width(), 36); // the edit boxes' carets blink below
-    const QImage before = m_dlg->Client()->grab(band).toImage();
-    Color middleBar;
-    WhenModal([&middleBar](QWidget* modal) {
-        auto* dlg = static_cast<TemplateDialog*>(modal);
-        ControlOf<QAbstractButton>(*dlg, IDC_GRAD_MIDDLE)->click();
-        middleBar = {ControlOf<ScrollBar>(*dlg, IDC_GRAD_RED)->GetScrollPos(),
-                     ControlOf<ScrollBar>(*dlg, IDC_GRAD_GREEN)->GetScrollPos(),
-                     ControlOf<ScrollBar>(*dlg, IDC_GRAD_BLUE)->GetScrollPos()};
-        ControlOf<ScrollBar>(*dlg, IDC_GRAD_RED)->SetScrollPos(0);
-        ControlOf<QPushButton>(*dlg, IDCANCEL)->click();
-    });
-    Command(ID_GRADATION_TAG);
-    // The average of #ABCDEF and black, the remainders dropped.
-    EXPECT_EQ((Color{0x55, 0x66, 0x77}), middleBar);
-    EXPECT_EQ((Color{0xAB, 0xCD, 0xEF}), m_dlg->BackgroundColor());
-    EXPECT_EQ((Color{0, 0, 0}), m_dlg->TextColor());
-    EXPECT_EQ("#ABCDEF", EditText(IDC_EDIT_BG));
-    EXPECT_TRUE(before == m_dlg->Client()->grab(band).toImage());
-}
-
 // The main window's eyedropper on a fake screen in which every pixel differs from its
 // neighbours: red the column, green the row (both modulo 256), blue 0 and 255 as on a
 // chessboard, so that an average shows in the blue.
-class MainWindowMagnifierTest : public MainWindowFixture
+class MainWindowPickTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
@@ -825,6 +708,19 @@ protected:
         SetPickScreenFactory({});
     }
 
+    // A mouse button event as the capture delivers it: to the window, wherever the mouse is.
+    void Mouse(QEvent::Type type, Qt::MouseButton button, QPointF global = {500, 300}) const
+    {
+        const QPointF local = m_dlg->mapFromGlobal(global);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, local, global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(m_dlg.get(), &event);
+    }
+    void Click(Qt::MouseButton button, QPointF global) const
+    {
+        Mouse(QEvent::MouseButtonPress, button, global);
+        Mouse(QEvent::MouseButtonRelease, button, global);
+    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
         QTest::keyClick(m_dlg->GetDlgItem(IDC_BG_COPY), key, modifiers);
@@ -841,7 +737,82 @@ protected:
     FakePickScreen* m_screen = nullptr;
 };
 
-TEST_F(MainWindowMagnifierTest, ValueInTheNotationContrastAgainstTheOtherColour)
+TEST_F(MainWindowPickTest, PressTakesThePixelAndReleaseRefreshes)
+{
+    Open();
+    ControlOf<QPushButton>(*m_dlg, IDC_BG_PICK)->click();
+    EXPECT_TRUE(m_screen->captured);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, {501, 300});
+    QApplication::processEvents();
+    ASSERT_EQ(1u, m_screen->reads.size());
+    EXPECT_EQ(501, m_screen->reads[0].x);
+    EXPECT_EQ((Color{0xF5, 0x2C, 0xFF}), m_dlg->BackgroundColor());
+    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG)); // not yet: the button is still held
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_FALSE(m_screen->captured);
+    EXPECT_EQ("#F52CFF", EditText(IDC_EDIT_BG));
+    EXPECT_EQ("#000000", EditText(IDC_EDIT_FG));
+    // Picking has ended: a further click changes nothing.
+    Click(Qt::LeftButton, {0, 0});
+    EXPECT_EQ((Color{0xF5, 0x2C, 0xFF}), m_dlg->BackgroundColor());
+}
+
+TEST_F(MainWindowPickTest, LaterStartChoosesTheTarget)
+{
+    Open();
+    Command(ID_BG_PICK);
+    Command(ID_FG_PICK);
+    Click(Qt::LeftButton, {0, 5});
+    EXPECT_EQ((Color{255, 255, 255}), m_dlg->BackgroundColor());
+    EXPECT_EQ((Color{0, 5, 255}), m_dlg->TextColor());
+    EXPECT_EQ("#0005FF", EditText(IDC_EDIT_FG));
+}
+
+TEST_F(MainWindowPickTest, RightWhileLeftHeldShowsThePickAtTheNextRepaint)
+{
+    Open();
+    Command(ID_BG_PICK);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
+    QApplication::processEvents();
+    Mouse(QEvent::MouseButtonPress, Qt::RightButton);
+    QApplication::processEvents();
+    EXPECT_EQ((Color{0xF4, 0x2C, 0}), m_dlg->BackgroundColor());
+    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG));
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG));                // the release no longer refreshes
+    const QImage uncovered = m_dlg->Client()->grab().toImage(); // a repaint, as an expose
+    QApplication::processEvents();
+    EXPECT_EQ(QColor(0xF4, 0x2C, 0), uncovered.pixelColor(12, 3));
+    EXPECT_EQ("#F42C00", EditText(IDC_EDIT_BG));
+}
+
+TEST_F(MainWindowPickTest, GradationDialogLeavesTheWindowAsItWas)
+{
+    Open();
+    Command(ID_BG_PICK);
+    Click(Qt::LeftButton, {171, 205});
+    const QRect band(0, 0, m_dlg->Client()->width(), 36); // the edit boxes' carets blink below
+    const QImage before = m_dlg->Client()->grab(band).toImage();
+    Color middleBar;
+    WhenModal([&middleBar](QWidget* modal) {
+        auto* dlg = static_cast<TemplateDialog*>(modal);
+        ControlOf<QAbstractButton>(*dlg, IDC_GRAD_MIDDLE)->click();
+        middleBar = {ControlOf<ScrollBar>(*dlg, IDC_GRAD_RED)->GetScrollPos(),
+                     ControlOf<ScrollBar>(*dlg, IDC_GRAD_GREEN)->GetScrollPos(),
+                     ControlOf<ScrollBar>(*dlg, IDC_GRAD_BLUE)->GetScrollPos()};
+        ControlOf<ScrollBar>(*dlg, IDC_GRAD_RED)->SetScrollPos(0);
+        ControlOf<QPushButton>(*dlg, IDCANCEL)->click();
+    });
+    Command(ID_GRADATION_TAG);
+    // The average of #ABCD00 and black, the remainders dropped.
+    EXPECT_EQ((Color{0x55, 0x66, 0}), middleBar);
+    EXPECT_EQ((Color{0xAB, 0xCD, 0}), m_dlg->BackgroundColor());
+    EXPECT_EQ((Color{0, 0, 0}), m_dlg->TextColor());
+    EXPECT_EQ("#ABCD00", EditText(IDC_EDIT_BG));
+    EXPECT_TRUE(before == m_dlg->Client()->grab(band).toImage());
+}
+
+TEST_F(MainWindowPickTest, ValueInTheNotationContrastAgainstTheOtherColour)
 {
     Open("[FLG]\nRGB=10\n");
     m_dlg->ApplyColorText(ColorTarget::Background, "#767676");
@@ -856,7 +827,7 @@ TEST_F(MainWindowMagnifierTest, ValueInTheNotationContrastAgainstTheOtherColour)
 
 // 3 × 3 around an even square: five of its pixels have no blue and four full blue, which in
 // linear light is B2, not the 71 of the plain mean; 5 × 5 has 12 of 25, B8.
-TEST_F(MainWindowMagnifierTest, AveragedPickFromTheMenuKeptInTheSettingsFile)
+TEST_F(MainWindowPickTest, AveragedPickFromTheMenuKeptInTheSettingsFile)
 {
     Open();
     EXPECT_TRUE(Checked(ID_PICK_AREA_1));
@@ -880,7 +851,7 @@ TEST_F(MainWindowMagnifierTest, AveragedPickFromTheMenuKeptInTheSettingsFile)
     EXPECT_EQ("#F42CB8", EditText(IDC_EDIT_BG));
 }
 
-TEST_F(MainWindowMagnifierTest, UnknownPickAreaIsOnePixelAndStaysInTheFile)
+TEST_F(MainWindowPickTest, UnknownPickAreaIsOnePixelAndStaysInTheFile)
 {
     Open("[FLG]\nPICKAREA=4\n");
     EXPECT_TRUE(Checked(ID_PICK_AREA_1));

@@ -15,8 +15,6 @@ using namespace tessuvo::test;
 namespace {
 
 const QPoint OnBand(100, 16);
-constexpr int DesignClientHeight = 164; // 109 dialog units
-constexpr int LineHeight = 15;
 
 class ColorVisionBandTest : public MainWindowFixture
 {
@@ -34,8 +32,6 @@ protected:
     std::string LineText() const { return Line()->text().toStdString(); }
     QImage Client() const { return m_dlg->Client()->grab().toImage(); }
 
-    // Opens the band's context menu and hands it to `use`, which triggers an item or leaves
-    // the menu to be closed.
     void WithBandMenu(const std::function<void(QMenu&)>& use) const { WithMenuAt(OnBand, use); }
 
     void Simulate(const char* item) const

@@ -7,11 +7,9 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tessuvo;
@@ -20,7 +18,6 @@ using namespace tessuvo::test;
 
 namespace {
 
-const QPoint OnBand(100, 16);
 constexpr int DesignClientHeight = 164; // 109 dialog units
 constexpr int LineHeight = 15;
 
@@ -39,18 +36,6 @@ protected:
     ContrastLineLabel* Line() const { return m_dlg->findChild<ContrastLineLabel*>(); }
     std::string LineText() const { return Line()->text().toStdString(); }
     QImage Client() const { return m_dlg->Client()->grab().toImage(); }
-
-    // Opens the band's context menu and hands it to `use`, which triggers an item or leaves
-    // the menu to be closed.
-    void WithBandMenu(const std::function<void(QMenu&)>& use) const { WithMenuAt(OnBand, use); }
-
-    void Simulate(const char* item) const
-    {
-        WithBandMenu([item](QMenu& menu) {
-            if (QAction* sub = Item(menu, "色覚シミュレーション(&S)"))
-                Item(*sub->menu(), item)->trigger();
-        });
-    }
 };
 
 TEST_F(ContrastLineTest, LineReadsThePairAfterEveryChange)

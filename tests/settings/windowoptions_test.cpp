@@ -82,12 +82,4 @@ TEST_F(WindowOptionsTest, ThePairKeptIsWrittenWithItsMarkAndGoesWithIt)
     EXPECT_EQ(Contents(), "[FLG]\n");
 }
 
-TEST_F(WindowOptionsTest, CloseWritesTheDesignsOptionsInTheDesignsOrder)
-{
-    const WindowOptions options = Read("[FLG]\nOUTPUT=1\n");
-    options.WriteAtClose({2, 16, 1, -40, 20, "見本"});
-    EXPECT_EQ(Contents(), "[FLG]\nOUTPUT=1\nTOPMOST=2\nRGB=16\nPREVIEW=1\n[POSITION]\nX=-40\n"
-                          "Y=20\n[PREVIEW]\nSTRING=見本\n");
-}
-
 } // namespace
