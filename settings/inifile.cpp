@@ -176,12 +176,15 @@ void IniFile::RemoveKey(std::string_view section, std::string_view key)
 
 void IniFile::RemoveSection(std::string_view section)
 {
+    std::vector<Line> kept;
     bool inSection = false;
-    std::erase_if(m_lines, [&](const Line& line) {
+    for (Line& line : m_lines) {
         if (const auto name = SectionName(line.text))
             inSection = EqualsNoCase(*name, section);
-        return inSection;
-    });
+        if (!inSection)
+            kept.push_back(std::move(line));
+    }
+    m_lines = std::move(kept);
 }
 
 std::string IniFile::Serialize() const
