@@ -131,7 +131,7 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
     m_outputStyle = new OutputStyleMenu(*GetMenu(), m_btnBgTag, m_btnFgTag, m_options, this);
     m_pairHistoryMenu = new PairHistoryMenu(std::move(historyPath), this);
     menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
-    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::OnChoosePair);
+    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::SetPair);
     for (const auto& [area, command] : PickAreaItems)
         connect(menu->Command(command), &QAction::triggered, this,
                 [this, a = area] { OnPickArea(a); });
@@ -269,6 +269,11 @@ Color CColorPickDlg::TextColor() const
     return m_barsFg.Get();
 }
 
+ColorPair CColorPickDlg::Pair() const
+{
+    return {BackgroundColor(), TextColor()};
+}
+
 const ColorBars& CColorPickDlg::BarsOf(ColorTarget target) const
 {
     return target == ColorTarget::Background ? m_barsBg : m_barsFg;
@@ -404,10 +409,10 @@ void CColorPickDlg::CopyThroughEdit(EditBox* edit)
 
 void CColorPickDlg::RememberPair()
 {
-    m_pairHistoryMenu->Record({BackgroundColor(), TextColor()});
+    m_pairHistoryMenu->Record(Pair());
 }
 
-void CColorPickDlg::OnChoosePair(const ColorPair& pair)
+void CColorPickDlg::SetPair(const ColorPair& pair)
 {
     SetColor(ColorTarget::Background, pair.background);
     SetColor(ColorTarget::Text, pair.text);
@@ -417,7 +422,7 @@ void CColorPickDlg::OnChoosePair(const ColorPair& pair)
 void CColorPickDlg::OnKeepColors()
 {
     const bool keep = m_options.Get(keys::KeepColors) != 1;
-    m_options.SetKeepColors(keep, {BackgroundColor(), TextColor()});
+    m_options.SetKeepColors(keep, Pair());
     GetMenu()->CheckMenuItem(ID_KEEP_COLORS, keep ? MF_CHECKED : MF_UNCHECKED);
 }
 
@@ -597,9 +602,8 @@ bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
 
 std::unique_ptr<QMenu> CColorPickDlg::BandMenu()
 {
-    auto menu = std::make_unique<PreviewBandMenu>(ColorPair{BackgroundColor(), TextColor()},
-                                                  m_colorVision, GetMenu()->Command(ID_SWAP_COLORS),
-                                                  m_pairHistoryMenu, this);
+    auto menu = std::make_unique<PreviewBandMenu>(
+        Pair(), m_colorVision, GetMenu()->Command(ID_SWAP_COLORS), m_pairHistoryMenu, this);
     connect(menu.get(), &PreviewBandMenu::textColorChosen, this, &CColorPickDlg::OnFitTextColor);
     connect(menu.get(), &PreviewBandMenu::cssCopied, this, &CColorPickDlg::RememberPair);
     connect(menu.get(), &PreviewBandMenu::copyCssVariablesAsked, this,
@@ -608,12 +612,6 @@ std::unique_ptr<QMenu> CColorPickDlg::BandMenu()
             [this] { OnPasteColor(PasteInto::Band, Client(), PreviewBand); });
     connect(menu.get(), &PreviewBandMenu::colorVisionChosen, this, &CColorPickDlg::SetColorVision);
     return menu;
-}
-
-// The band's readout, which is also the contrast line's tooltip.
-std::string CColorPickDlg::ContrastReadout() const
-{
-    return BandReadout({BackgroundColor(), TextColor()}, m_colorVision);
 }
 
 void CColorPickDlg::OnContrastLine()
@@ -627,10 +625,7 @@ void CColorPickDlg::OnContrastLine()
 
 void CColorPickDlg::OnSwapColors()
 {
-    const Color background = BackgroundColor(), text = TextColor();
-    SetColor(ColorTarget::Background, text);
-    SetColor(ColorTarget::Text, background);
-    RefreshColors();
+    SetPair({TextColor(), BackgroundColor()});
 }
 
 void CColorPickDlg::SetColorVision(ColorVision vision)
@@ -682,7 +677,7 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
     if (id == 0 && OverPreviewBand(clientPoint))
-        return ContrastReadout();
+        return BandReadout(Pair(), m_colorVision);
     if (id == IDC_BG_TAG)
         return BodyCommandName(m_outputStyle->Style());
     if (id == IDC_FG_TAG)
@@ -709,7 +704,7 @@ void CColorPickDlg::OnClose()
 
 void CColorPickDlg::done(int result)
 {
-    m_options.WriteKeptPair({BackgroundColor(), TextColor()});
+    m_options.WriteKeptPair(Pair());
     PickingDialog::done(result);
 }
 

@@ -42,6 +42,7 @@ public:
 
     Color BackgroundColor() const;
     Color TextColor() const;
+    ColorPair Pair() const;
 
     // A command of the window menu; the low four bits of `id` are the platform's own.
     void OnSysCommand(unsigned id, long param);
@@ -101,12 +102,12 @@ private:
     void OnContrastLine();
     void OnSwapColors();
     void SetColorVision(ColorVision vision);
-    std::string ContrastReadout() const;
     void OnCopyCssVariables();
     void OnPasteColor(PasteInto into, QWidget* at, QRect area);
     void CopyThroughBox(ColorTarget target, const std::string& text);
     void OnKeepColors();
-    void OnChoosePair(const ColorPair& pair);
+    // Sets both colours, then refreshes once.
+    void SetPair(const ColorPair& pair);
     // Puts the pair of this moment first in the history: done after every copy.
     void RememberPair();
 
