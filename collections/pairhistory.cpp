@@ -41,6 +41,14 @@ bool WriteHistory(const std::string& historyPath, const std::vector<ColorPair>& 
     return WritePrivateProfileEntries(writes, historyPath);
 }
 
+// The history's folder, made before the file is locked: a lock is taken beside the file only
+// where its folder exists, and every copy must lock the same file.
+void MakeFolderOf(const std::string& historyPath)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(historyPath).parent_path(), ec);
+}
+
 } // namespace
 
 std::string PairEntry(const ColorPair& pair)
@@ -94,6 +102,7 @@ std::vector<ColorPair> ReadPairHistory(const std::string& historyPath)
 bool RecordPair(const std::string& historyPath, const ColorPair& pair)
 {
     // A second copy recording at the same moment must not lose this pair or its own.
+    MakeFolderOf(historyPath);
     const ProfileLock lock(historyPath);
     const std::vector<ColorPair> history = ReadPairHistory(historyPath);
     if (!history.empty() && history.front() == pair)
@@ -108,20 +117,26 @@ bool ClearPairHistory(const std::string& historyPath)
 
 bool TakeOverPairHistory(const std::string& settingsPath, const std::string& historyPath)
 {
-    const ProfileLock lock(historyPath);
     std::error_code ec;
     if (std::filesystem::exists(historyPath, ec))
         return true;
     const std::vector<ColorPair> history = ReadPairHistory(settingsPath);
-    return !history.empty() && WriteHistory(historyPath, history);
+    if (history.empty())
+        return false;
+    MakeFolderOf(historyPath);
+    // Two copies starting at once take it over once.
+    const ProfileLock lock(historyPath);
+    return std::filesystem::exists(historyPath, ec) || WriteHistory(historyPath, history);
 }
 
 std::string PrepareHistoryFile(const std::string& settingsPath)
 {
     const std::string path = HistoryPath();
+    std::error_code ec;
     if (path.empty())
         return path;
-    RemoveStaleProfileTemporaries(path);
+    if (std::filesystem::exists(std::filesystem::path(path).parent_path(), ec))
+        RemoveStaleProfileTemporaries(path);
     if (TakeOverPairHistory(settingsPath, path))
         RetireProfileSection(settingsPath, keys::HistorySection);
     return path;
