@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <deque>
 #include <functional>
 #include <optional>
 
@@ -55,9 +56,28 @@ private:
 // icon's pictures through QImageReader, which loads every image plugin (and libjpeg) to probe
 // them, even for a PNG; the button shows only in a window too narrow for its menus, so its
 // icon is made when it is first drawn.
+//
+// Fusion draws the arrow of a highlighted submenu item with a palette it has just changed, and
+// keys its pixmap cache with the palette's serial number, new at every change: each paint adds
+// an entry that is never found again, and the cache keeps the keys of the entries it drops, a
+// kilobyte or so each time a menu opens. Arrows are drawn with one copy of each palette
+// instead, so that they are found again.
 class MenuBarStyle final : public QProxyStyle
 {
 public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (!item || element < PE_IndicatorArrowDown || element > PE_IndicatorArrowUp) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionMenuItem shared = *item;
+        shared.palette = SharedPalette(item->palette);
+        QProxyStyle::drawPrimitive(element, &shared, painter, widget);
+    }
+
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                        const QWidget* widget) const override
     {
@@ -71,6 +91,23 @@ public:
                         : QIcon();
         }));
     }
+
+private:
+    // The first palette seen of the same colours and colour group; a few are kept, the oldest
+    // dropped first.
+    const QPalette& SharedPalette(const QPalette& palette) const
+    {
+        for (const QPalette& known : m_palettes) {
+            if (known.currentColorGroup() == palette.currentColorGroup() && known == palette)
+                return known;
+        }
+        if (m_palettes.size() == KeptPalettes)
+            m_palettes.pop_front();
+        return m_palettes.emplace_back(palette);
+    }
+
+    static constexpr std::size_t KeptPalettes = 8;
+    mutable std::deque<QPalette> m_palettes;
 };
 
 } // namespace
