@@ -1,6 +1,7 @@
 #include "pairhistorymenu.h"
 
 #include "collections/pairhistory.h"
+#include "platform/messagebox.h"
 #include "platform/qtcolor.h"
 
 #include <QIconEngine>
@@ -76,8 +77,16 @@ void PairHistoryMenu::Rebuild()
         addSeparator();
     QAction* clearItem = addAction(QString::fromUtf8("履歴を消去(&C)"));
     clearItem->setEnabled(!history.empty());
-    // A file that cannot be written keeps its history; the next opening shows it as it is.
-    connect(clearItem, &QAction::triggered, this, [this] { ClearPairHistory(m_historyPath); });
+    connect(clearItem, &QAction::triggered, this, &PairHistoryMenu::OnClearHistory);
+}
+
+// Twenty pairs go at one touch, right under the pointer: asked first, No answering Enter. A file
+// that cannot be written keeps its history; the next opening shows it as it is.
+void PairHistoryMenu::OnClearHistory()
+{
+    if (MessageBoxA(parentWidget(), "最近使った組み合わせの履歴をすべて消去しますか？",
+                    ApplicationTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
+        ClearPairHistory(m_historyPath);
 }
 
 } // namespace tessuvo

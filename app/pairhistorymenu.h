@@ -27,6 +27,8 @@ signals:
     void pairChosen(const tessuvo::ColorPair& pair);
 
 private:
+    void OnClearHistory();
+
     std::string m_historyPath;
 };
 

@@ -60,6 +60,8 @@ int MessageBoxA(QWidget* parent, const std::string& text, const std::string& cap
     QMessageBox box(IconOf(type), QString::fromStdString(caption), QString::fromStdString(text),
                     ButtonsOf(type), parent ? parent : QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (type & MB_DEFBUTTON2)
+        box.setDefaultButton((type & 0xF) == MB_OKCANCEL ? QMessageBox::Cancel : QMessageBox::No);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     return ButtonId(pressed);
 }

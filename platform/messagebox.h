@@ -15,6 +15,8 @@ inline constexpr unsigned MB_ICONHAND = 0x10;
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_ICONASTERISK = 0x40;
+// The second button (No, or Cancel after OK) answers Enter.
+inline constexpr unsigned MB_DEFBUTTON2 = 0x100;
 
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;

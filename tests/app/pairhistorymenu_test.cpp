@@ -6,7 +6,9 @@
 #include "support/mainwindowtest.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -114,11 +116,22 @@ TEST_F(PairHistoryMenuTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
     EXPECT_EQ(Pair(), Nth(2));
     EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_BG)->GetWindowText(), "#020000");
 
-    WithBandMenu([](const auto& items) {
-        const auto history = Item(items, "最近使った組み合わせ(&H)")->menu()->actions();
-        Item(history, "履歴を消去(&C)")->trigger();
-    });
-    EXPECT_TRUE(ReadPairHistory(HistoryFile()).empty());
+    // Asked first; Enter answers No.
+    for (const bool yes : {false, true}) {
+        WithBandMenu([yes](const auto& items) {
+            const auto history = Item(items, "最近使った組み合わせ(&H)")->menu()->actions();
+            WhenModal([yes](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                ASSERT_NE(question, nullptr);
+                if (yes)
+                    question->button(QMessageBox::Yes)->click();
+                else
+                    QTest::keyClick(question, Qt::Key_Return);
+            });
+            Item(history, "履歴を消去(&C)")->trigger();
+        });
+        EXPECT_EQ(ReadPairHistory(HistoryFile()).size(), yes ? 0u : 12u);
+    }
     const QList<QAction*> emptied = HistoryItems();
     ASSERT_EQ(emptied.size(), 1);
     EXPECT_FALSE(emptied[0]->isEnabled());
