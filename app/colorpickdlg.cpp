@@ -1,10 +1,8 @@
 #include "colorpickdlg.h"
 
-#include "colorvisionband.h"
-#include "contrastlinelabel.h"
+#include "additionoptionsmenu.h"
 #include "copyformatmenu.h"
 #include "core/colortext/notation.h"
-#include "core/screen/windowplacement.h"
 #include "core/textbox/entercommit.h"
 #include "core/textbox/scrollcodes.h"
 #include "dialogs/collections/choosecolor.h"
@@ -15,6 +13,7 @@
 #include "help/helppath.h"
 #include "outputstylemenu.h"
 #include "pairhistorymenu.h"
+#include "pairview.h"
 #include "pasteascolor.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -23,13 +22,11 @@
 #include "platform/scrollbar.h"
 #include "platform/windowops.h"
 #include "previewband.h"
-#include "previewbandmenu.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "res/tooltips.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
-#include "tags/csstext.h"
 #include "tags/gradation.h"
 
 #include <QCloseEvent>
@@ -54,11 +51,6 @@ constexpr std::pair<int, int> PreviewModeItems[] = {
     {PreviewText, ID_PREVIEW_TEXT},
     {PreviewSides, ID_PREVIEW_SIDES},
 };
-constexpr std::pair<int, int> PickAreaItems[] = {
-    {PickOnePixel, ID_PICK_AREA_1},
-    {PickAverage3, ID_PICK_AREA_3},
-    {PickAverage5, ID_PICK_AREA_5},
-};
 } // namespace
 
 CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidget* parent)
@@ -66,7 +58,6 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
       m_iniPath(std::move(iniPath)), m_options(m_iniPath)
 {
     DoDataExchange();
-    m_contrastLine = new ContrastLineLabel(Client());
     m_editBg->setFont(CompactDialogFont());
     m_editFg->setFont(CompactDialogFont());
 
@@ -110,11 +101,8 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
         {ID_TOPMOST, &CColorPickDlg::OnTopMost},
         {ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings},
         {ID_APP_ABOUT, &CColorPickDlg::OnAppAbout},
-        {ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents},
-        {ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine},
-        {ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors},
-        {ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors}};
-    const MenuBar* menu = GetMenu();
+        {ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents}};
+    MenuBar* menu = GetMenu();
     for (const auto& [command, handler] : Commands)
         connect(menu->Command(command), &QAction::triggered, this, handler);
 
@@ -123,18 +111,13 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
         AddCopyFormatMenu(
             button, [this, target] { return BarsOf(target).Get(); },
             [this, target](const std::string& text) { CopyThroughBox(target, text); });
-    AddPasteToContextMenu(
-        m_editBg, [this] { OnPasteColor(ColorTarget::Background, m_editBg, m_editBg->rect()); });
-    AddPasteToContextMenu(m_editFg,
-                          [this] { OnPasteColor(ColorTarget::Text, m_editFg, m_editFg->rect()); });
-
-    m_outputStyle = new OutputStyleMenu(*GetMenu(), m_btnBgTag, m_btnFgTag, m_options, this);
+    m_outputStyle = new OutputStyleMenu(*menu, m_btnBgTag, m_btnFgTag, m_options, this);
     m_pairHistoryMenu = new PairHistoryMenu(std::move(historyPath), this);
     menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
     connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::SetPair);
-    for (const auto& [area, command] : PickAreaItems)
-        connect(menu->Command(command), &QAction::triggered, this,
-                [this, a = area] { OnPickArea(a); });
+    m_paste = new PasteAsColor(*this, *menu, m_editBg, m_editFg, Client());
+    m_pairView = new PairView(*this, *menu, Client(), m_options, *m_pairHistoryMenu, *m_paste);
+    m_additionOptions = new AdditionOptionsMenu(*this, *menu, m_options, m_eyedropper, this);
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -179,19 +162,15 @@ void CColorPickDlg::OnInitDialog()
     UpdateData(false);
     setWindowIcon(m_hIcon);
 
-    const std::pair<int, std::pair<QPushButton*, QPushButton*>> images[] = {
-        {IDI_COPY, {m_btnBgCopy, m_btnFgCopy}}, {IDI_PALETTE, {m_btnBgPalette, m_btnFgPalette}},
-        {IDI_PICK, {m_btnBgPick, m_btnFgPick}}, {IDI_REGISTER, {m_btnBgRegister, m_btnFgRegister}},
-        {IDI_TAG, {m_btnBgTag, m_btnFgTag}},
+    const std::pair<QPushButton*, int> images[] = {
+        {m_btnBgCopy, IDI_COPY},         {m_btnFgCopy, IDI_COPY},
+        {m_btnBgPalette, IDI_PALETTE},   {m_btnFgPalette, IDI_PALETTE},
+        {m_btnBgPick, IDI_PICK},         {m_btnFgPick, IDI_PICK},
+        {m_btnBgRegister, IDI_REGISTER}, {m_btnFgRegister, IDI_REGISTER},
+        {m_btnBgTag, IDI_TAG},           {m_btnFgTag, IDI_TAG},
     };
-    for (const auto& [icon, buttons] : images) {
-        for (QPushButton* button : {buttons.first, buttons.second}) {
-            SetButtonIcon(button, icon);
-            // Read out by screen readers in place of the hidden caption.
-            button->setAccessibleName(
-                QString::fromUtf8(ButtonToolTip(IDD_MAIN, ControlId(button))));
-        }
-    }
+    for (const auto& [button, icon] : images)
+        SetButtonIcon(button, icon, IDD_MAIN);
 
     m_barsBg.SetRange();
     m_barsFg.SetRange();
@@ -204,21 +183,14 @@ void CColorPickDlg::OnInitDialog()
     m_topMost = design.topMost;
     m_notation = design.notation;
     m_previewMode = design.previewMode;
-    const bool contrastLine = m_options.Get(keys::ContrastLine) == 1;
-    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, contrastLine ? MF_CHECKED : MF_UNCHECKED);
     // Before the window is placed: it is centred, or kept on the screen, at its taller size.
-    m_contrastLine->SetShown(contrastLine);
+    m_pairView->ShowOptions();
     PlaceWindow(design.x, design.y);
-    if (const auto kept = m_options.KeptPair()) {
-        GetMenu()->CheckMenuItem(ID_KEEP_COLORS, MF_CHECKED);
-        SetColor(ColorTarget::Background, kept->background);
-        SetColor(ColorTarget::Text, kept->text);
-    }
+    if (const auto kept = m_additionOptions->Show())
+        SetBars(*kept);
 
-    CheckRadioGroup(NotationItems, m_notation);
-    CheckRadioGroup(PreviewModeItems, m_previewMode);
-    m_eyedropper.SetPickArea(m_options.Get(keys::PickArea));
-    CheckRadioGroup(PickAreaItems, m_eyedropper.PickArea());
+    GetMenu()->CheckRadioGroup(NotationItems, m_notation);
+    GetMenu()->CheckRadioGroup(PreviewModeItems, m_previewMode);
 
     m_previewText = design.previewText;
     m_outputStyle->Show();
@@ -226,17 +198,8 @@ void CColorPickDlg::OnInitDialog()
 
 void CColorPickDlg::PlaceWindow(int x, int y)
 {
-    const QSize screen = PrimaryScreenSize();
-    const Placement placement =
-        tessuvo::PlaceWindow(m_topMost, x, y, screen.width(), screen.height());
-    if (placement.kind == Placement::MoveTo)
-        move(placement.x, placement.y);
-    else
-        CentreOnDesktop(this);
-    if (placement.topMost) {
-        SetTopMost(this, true);
+    if (PlaceMainWindow(this, m_topMost, x, y))
         GetMenu()->CheckMenuItem(ID_TOPMOST, MF_CHECKED);
-    }
 }
 
 void CColorPickDlg::showEvent(QShowEvent* event)
@@ -250,8 +213,7 @@ void CColorPickDlg::showEvent(QShowEvent* event)
 
 void CColorPickDlg::PaintClient(QPainter& painter)
 {
-    PaintSimulatedBand(painter, m_previewMode, BackgroundColor(), TextColor(),
-                       QString::fromStdString(m_previewText), m_colorVision);
+    m_pairView->PaintBand(painter, m_previewMode, Pair(), QString::fromStdString(m_previewText));
     if (m_colorsStale) {
         // After this paint, not inside it: rewriting the texts repaints the edit boxes.
         m_colorsStale = false;
@@ -284,6 +246,18 @@ void CColorPickDlg::SetColor(ColorTarget target, const Color& color)
     BarsOf(target).Set(color);
 }
 
+void CColorPickDlg::TakeColor(ColorTarget target, const Color& color)
+{
+    SetColor(target, color);
+    RefreshColors();
+}
+
+void CColorPickDlg::SetBars(const ColorPair& pair)
+{
+    SetColor(ColorTarget::Background, pair.background);
+    SetColor(ColorTarget::Text, pair.text);
+}
+
 void CColorPickDlg::RefreshColors()
 {
     const Color bg = BackgroundColor();
@@ -294,8 +268,7 @@ void CColorPickDlg::RefreshColors()
         m_editFg->SetWindowText(*FormatColor(m_notation, fg));
     }
     Client()->repaint(PreviewBand.united(PreviewTextBox));
-    if (m_options.Get(keys::ContrastLine) == 1)
-        m_contrastLine->ShowPair(bg, fg, m_colorVision);
+    m_pairView->ShowPair({bg, fg});
 }
 
 void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
@@ -303,11 +276,8 @@ void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
     // A translucent CSS colour shows as it would on the page: a text colour over the background,
     // a background over white.
     const Color backdrop = target == ColorTarget::Text ? BackgroundColor() : Color{255, 255, 255};
-    const auto color = ColorFromTypedText(text, backdrop);
-    if (!color)
-        return;
-    SetColor(target, *color);
-    RefreshColors();
+    if (const auto color = ColorFromTypedText(text, backdrop))
+        TakeColor(target, *color);
 }
 
 void CColorPickDlg::OnHScroll(ScrollBar* bar, int code, int thumb)
@@ -328,31 +298,18 @@ void CColorPickDlg::OnChangeEditFg()
         ApplyColorText(ColorTarget::Text, *text);
 }
 
-void CColorPickDlg::CheckRadioGroup(std::span<const std::pair<int, int>> items, int value)
-{
-    for (const auto& [itemValue, command] : items)
-        GetMenu()->CheckMenuItem(command, itemValue == value ? MF_CHECKED : MF_UNCHECKED);
-}
-
 void CColorPickDlg::SetNotation(int notation)
 {
-    CheckRadioGroup(NotationItems, notation);
+    GetMenu()->CheckRadioGroup(NotationItems, notation);
     m_notation = notation;
     RefreshColors();
 }
 
 void CColorPickDlg::SetPreviewMode(int mode)
 {
-    CheckRadioGroup(PreviewModeItems, mode);
+    GetMenu()->CheckRadioGroup(PreviewModeItems, mode);
     m_previewMode = mode;
     RefreshColors();
-}
-
-void CColorPickDlg::OnPickArea(int area)
-{
-    CheckRadioGroup(PickAreaItems, area);
-    m_eyedropper.SetPickArea(area);
-    m_options.Set(keys::PickArea, area);
 }
 
 void CColorPickDlg::OnNotationDecimal()
@@ -414,16 +371,8 @@ void CColorPickDlg::RememberPair()
 
 void CColorPickDlg::SetPair(const ColorPair& pair)
 {
-    SetColor(ColorTarget::Background, pair.background);
-    SetColor(ColorTarget::Text, pair.text);
+    SetBars(pair);
     RefreshColors();
-}
-
-void CColorPickDlg::OnKeepColors()
-{
-    const bool keep = m_options.Get(keys::KeepColors) != 1;
-    m_options.SetKeepColors(keep, Pair());
-    GetMenu()->CheckMenuItem(ID_KEEP_COLORS, keep ? MF_CHECKED : MF_UNCHECKED);
 }
 
 void CColorPickDlg::OnBodyTag()
@@ -473,22 +422,22 @@ void CColorPickDlg::OnFgRegister()
     ChooseFromRegistered(ColorTarget::Text);
 }
 
-// A colour that the desktop's picker hands over is a completed pick: bars, then the refresh
-// of a release.
 void CColorPickDlg::OnBgPick()
 {
-    StartEyedropper(this, m_eyedropper, ColorTarget::Background, [this](const Color& color) {
-        SetColor(ColorTarget::Background, color);
-        RefreshColors();
-    });
+    StartPick(ColorTarget::Background);
 }
 
 void CColorPickDlg::OnFgPick()
 {
-    StartEyedropper(this, m_eyedropper, ColorTarget::Text, [this](const Color& color) {
-        SetColor(ColorTarget::Text, color);
-        RefreshColors();
-    });
+    StartPick(ColorTarget::Text);
+}
+
+// A colour that the desktop's picker hands over is a completed pick: bars, then the refresh
+// of a release.
+void CColorPickDlg::StartPick(ColorTarget target)
+{
+    StartEyedropper(this, m_eyedropper, target,
+                    [this, target](const Color& color) { TakeColor(target, color); });
 }
 
 // The bars take the colour at the press; the texts and the preview follow at the release.
@@ -539,18 +488,14 @@ void CColorPickDlg::OnGradationTag()
 // top and open centred over it.
 void CColorPickDlg::ChooseFromPalette(ColorTarget target)
 {
-    if (const auto color = ChooseSampleColor(this)) {
-        SetColor(target, *color);
-        RefreshColors();
-    }
+    if (const auto color = ChooseSampleColor(this))
+        TakeColor(target, *color);
 }
 
 void CColorPickDlg::ChooseFromRegistered(ColorTarget target)
 {
-    if (const auto color = ChooseRegisteredColor(this, m_iniPath, target, BarsOf(target).Get())) {
-        SetColor(target, *color);
-        RefreshColors();
-    }
+    if (const auto color = ChooseRegisteredColor(this, m_iniPath, target, BarsOf(target).Get()))
+        TakeColor(target, *color);
 }
 
 void CColorPickDlg::OnPreviewTextSettings()
@@ -583,7 +528,7 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     const std::unique_ptr<QMenu> menu =
-        OverPreviewBand(clientPoint) ? BandMenu() : std::make_unique<QMenu>(this);
+        OverPreviewBand(clientPoint) ? m_pairView->BandMenu(this) : std::make_unique<QMenu>(this);
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
         if (!menu->isEmpty())
             menu->addSeparator();
@@ -598,63 +543,6 @@ bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
 {
     return (m_previewMode == PreviewText || m_previewMode == PreviewSides) &&
            PreviewBand.contains(clientPoint);
-}
-
-std::unique_ptr<QMenu> CColorPickDlg::BandMenu()
-{
-    auto menu = std::make_unique<PreviewBandMenu>(
-        Pair(), m_colorVision, GetMenu()->Command(ID_SWAP_COLORS), m_pairHistoryMenu, this);
-    connect(menu.get(), &PreviewBandMenu::textColorChosen, this, &CColorPickDlg::OnFitTextColor);
-    connect(menu.get(), &PreviewBandMenu::cssCopied, this, &CColorPickDlg::RememberPair);
-    connect(menu.get(), &PreviewBandMenu::copyCssVariablesAsked, this,
-            &CColorPickDlg::OnCopyCssVariables);
-    connect(menu.get(), &PreviewBandMenu::pasteAsked, this,
-            [this] { OnPasteColor(std::nullopt, Client(), PreviewBand); });
-    connect(menu.get(), &PreviewBandMenu::colorVisionChosen, this, &CColorPickDlg::SetColorVision);
-    return menu;
-}
-
-void CColorPickDlg::OnContrastLine()
-{
-    const bool shown = m_options.Get(keys::ContrastLine) != 1;
-    m_options.Set(keys::ContrastLine, shown ? 1 : 0);
-    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, shown ? MF_CHECKED : MF_UNCHECKED);
-    m_contrastLine->SetShown(shown);
-    RefreshColors();
-}
-
-void CColorPickDlg::OnSwapColors()
-{
-    SetPair({TextColor(), BackgroundColor()});
-}
-
-void CColorPickDlg::SetColorVision(ColorVision vision)
-{
-    m_colorVision = vision;
-    RefreshColors();
-}
-
-void CColorPickDlg::OnFitTextColor(const Color& color)
-{
-    SetColor(ColorTarget::Text, color);
-    RefreshColors();
-}
-
-void CColorPickDlg::OnCopyCssVariables()
-{
-    CopyThroughBox(ColorTarget::Background, CssVariables(BackgroundColor(), TextColor()));
-}
-
-// Every colour the clipboard gives goes in as any other: bars first, then one refresh.
-void CColorPickDlg::OnPasteColor(std::optional<ColorTarget> into, QWidget* at, QRect area)
-{
-    const PastedColors colors = PasteColorsFromClipboard(into, BackgroundColor(), at, area);
-    if (colors.background)
-        SetColor(ColorTarget::Background, *colors.background);
-    if (colors.text)
-        SetColor(ColorTarget::Text, *colors.text);
-    if (colors.background || colors.text)
-        RefreshColors();
 }
 
 // As the tags go: through the colour's edit box, which shows its value again afterwards.
@@ -677,7 +565,7 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
     if (id == 0 && OverPreviewBand(clientPoint))
-        return BandReadout(Pair(), m_colorVision);
+        return m_pairView->Readout(Pair());
     if (id == IDC_BG_TAG)
         return BodyCommandName(m_outputStyle->Style());
     if (id == IDC_FG_TAG)

@@ -2,31 +2,28 @@
 
 #include "core/color/color.h"
 #include "core/color/colorpair.h"
-#include "core/colortext/pastedtext.h"
-#include "core/readability/colorvision.h"
+#include "pairwindow.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
 #include "settings/windowoptions.h"
 
 #include <QIcon>
-#include <memory>
-#include <span>
 #include <string>
-#include <utility>
 
-class QMenu;
 class QPushButton;
 
 namespace tessuvo {
 
-class ContrastLineLabel;
+class AdditionOptionsMenu;
 class EditBox;
 class OutputStyleMenu;
 class PairHistoryMenu;
+class PairView;
+class PasteAsColor;
 class ScrollBar;
 
 // The main colour window: the background and text colour, held by six scroll bars.
-class CColorPickDlg final : public PickingDialog
+class CColorPickDlg final : public PickingDialog, private PairWindow
 {
     Q_OBJECT
 
@@ -36,13 +33,13 @@ public:
     CColorPickDlg(std::string iniPath, std::string historyPath, QWidget* parent = nullptr);
 
     // Writes both edit texts in the current notation and repaints the preview band.
-    void RefreshColors();
+    void RefreshColors() override;
     // Sets the colour of `target` from a typed text, if it is a colour text.
     void ApplyColorText(ColorTarget target, const std::string& text);
 
     Color BackgroundColor() const;
     Color TextColor() const;
-    ColorPair Pair() const;
+    ColorPair Pair() const override;
 
     // A command of the window menu; the low four bits of `id` are the platform's own.
     void OnSysCommand(unsigned id, long param);
@@ -66,6 +63,9 @@ private:
     void UpdateData(bool saveAndValidate);
     void PlaceWindow(int x, int y);
     void SetColor(ColorTarget target, const Color& color);
+    // Sets one colour through its bars, then refreshes.
+    void TakeColor(ColorTarget target, const Color& color);
+    void SetBars(const ColorPair& pair);
     const ColorBars& BarsOf(ColorTarget target) const;
 
     void OnHScroll(ScrollBar* bar, int code, int thumb);
@@ -97,25 +97,15 @@ private:
     void OnAppAbout();
     void OnHelpContents();
     bool OverPreviewBand(QPoint clientPoint) const;
-    std::unique_ptr<QMenu> BandMenu();
-    void OnFitTextColor(const Color& color);
-    void OnContrastLine();
-    void OnSwapColors();
-    void SetColorVision(ColorVision vision);
-    void OnCopyCssVariables();
-    void OnPasteColor(std::optional<ColorTarget> into, QWidget* at, QRect area);
-    void CopyThroughBox(ColorTarget target, const std::string& text);
-    void OnKeepColors();
-    // Sets both colours, then refreshes once.
-    void SetPair(const ColorPair& pair);
+    void CopyThroughBox(ColorTarget target, const std::string& text) override;
+    void SetPair(const ColorPair& pair) override;
     // Puts the pair of this moment first in the history: done after every copy.
     void RememberPair();
 
     void SetNotation(int notation);
     void SetPreviewMode(int mode);
-    void CheckRadioGroup(std::span<const std::pair<int, int>> items, int value);
-    void OnPickArea(int area);
     void CopyThroughEdit(EditBox* edit);
+    void StartPick(ColorTarget target);
     void ChooseFromPalette(ColorTarget target);
     void ChooseFromRegistered(ColorTarget target);
 
@@ -152,10 +142,10 @@ private:
     const std::string m_iniPath;
     std::string m_previewText;
     WindowOptions m_options;
-    ContrastLineLabel* m_contrastLine = nullptr;
     OutputStyleMenu* m_outputStyle = nullptr;
-    // A view for this run only, never saved and never in what is copied.
-    ColorVision m_colorVision = ColorVision::Normal;
+    PasteAsColor* m_paste = nullptr;
+    PairView* m_pairView = nullptr;
+    AdditionOptionsMenu* m_additionOptions = nullptr;
 };
 
 } // namespace tessuvo

@@ -34,7 +34,7 @@ void ContrastLineLabel::ShowPair(const Color& background, const Color& text, Col
 {
     const std::string note = SimulatedRatioNote(background, text, vision);
     setText(QString::fromStdString(ContrastLine(background, text) + note));
-    setToolTip(QString::fromStdString(ContrastSummary(background, text) + note));
+    setToolTip(QString::fromStdString(PairReadout(background, text, vision)));
 }
 
 } // namespace tessuvo

@@ -1,69 +1,55 @@
 #include "pasteascolor.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QTimer>
-#include <QToolTip>
-#include <memory>
+#include "pairwindow.h"
+#include "platform/colorpaste.h"
+#include "platform/editbox.h"
+#include "platform/menubar.h"
+#include "previewband.h"
+#include "res/resource.h"
+
+#include <QKeySequence>
 
 namespace tessuvo {
 
-namespace {
-
-constexpr int NoteMilliseconds = 2000;
-constexpr const char* NoteName = "pasteColorNote";
-
-// A note in the tooltip's look under `area` of `at`, gone after two seconds. Not a QToolTip:
-// that one hides at the first window activation, which the closing menu brings.
-void ShowNote(QWidget* at, QRect area, const QString& text)
+PasteAsColor::PasteAsColor(PairWindow& window, MenuBar& menu, EditBox* background, EditBox* text,
+                           QWidget* client)
+    : QObject(client), m_window(window), m_background(background), m_text(text), m_client(client)
 {
-    delete at->findChild<QLabel*>(QLatin1String(NoteName), Qt::FindDirectChildrenOnly);
-    auto* note = new QLabel(text, at, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
-    note->setObjectName(QLatin1String(NoteName));
-    note->setPalette(QToolTip::palette());
-    note->setFont(QToolTip::font());
-    note->setForegroundRole(QPalette::ToolTipText);
-    note->setBackgroundRole(QPalette::ToolTipBase);
-    note->setAutoFillBackground(true);
-    note->setFrameStyle(QFrame::Box | QFrame::Plain);
-    note->setMargin(2);
-    note->adjustSize();
-    note->move(at->mapToGlobal(area.bottomLeft() + QPoint(0, 1)));
-    note->show();
-    QTimer::singleShot(NoteMilliseconds, note, &QObject::deleteLater);
+    QAction* command = menu.Command(res::ID_PASTE_AS_COLOR);
+    // Ctrl+V stays the boxes' own paste of the typed text.
+    command->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    connect(command, &QAction::triggered, this, &PasteAsColor::OnPasteAsColor);
+    AddPasteToContextMenu(background, [this] { Paste(ColorTarget::Background); });
+    AddPasteToContextMenu(text, [this] { Paste(ColorTarget::Text); });
 }
 
-} // namespace
-
-PastedColors PasteColorsFromClipboard(std::optional<ColorTarget> into,
-                                      const Color& currentBackground, QWidget* at, QRect area)
+void PasteAsColor::OnPasteAsColor()
 {
-    const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    PastedColors colors = ColorsFromPaste(text, into, currentBackground);
+    const QWidget* focus = m_client->window()->focusWidget();
+    if (focus == m_background)
+        Paste(ColorTarget::Background);
+    else if (focus == m_text)
+        Paste(ColorTarget::Text);
+    else
+        Paste(std::nullopt);
+}
+
+// Every colour the clipboard gives goes in as any other: bars first, then one refresh.
+void PasteAsColor::Paste(std::optional<ColorTarget> into)
+{
+    QWidget* at = m_client;
+    QRect area = PreviewBand;
+    if (into) {
+        at = *into == ColorTarget::Background ? m_background : m_text;
+        area = at->rect();
+    }
+    ColorPair pair = m_window.Pair();
+    const PastedColors colors = PasteColorsFromClipboard(into, pair.background, at, area);
     if (!colors.background && !colors.text)
-        ShowNote(at, area, QString::fromUtf8("色が見つかりません"));
-    return colors;
-}
-
-void AddPasteAsColor(QMenu& menu, std::function<void()> paste)
-{
-    QObject::connect(menu.addAction(QString::fromUtf8(PasteAsColorText)), &QAction::triggered,
-                     &menu, std::move(paste));
-}
-
-void AddPasteToContextMenu(QPlainTextEdit* box, std::function<void()> paste)
-{
-    box->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(box, &QWidget::customContextMenuRequested, box,
-                     [box, paste = std::move(paste)](QPoint at) {
-                         std::unique_ptr<QMenu> menu(box->createStandardContextMenu(at));
-                         menu->addSeparator();
-                         AddPasteAsColor(*menu, paste);
-                         menu->exec(box->viewport()->mapToGlobal(at));
-                     });
+        return;
+    pair.background = colors.background.value_or(pair.background);
+    pair.text = colors.text.value_or(pair.text);
+    m_window.SetPair(pair);
 }
 
 } // namespace tessuvo

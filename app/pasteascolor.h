@@ -1,27 +1,37 @@
 #pragma once
 
-#include "core/colortext/pastedtext.h"
+#include "core/color/color.h"
 
-#include <QRect>
-#include <functional>
-
-class QMenu;
-class QPlainTextEdit;
-class QWidget;
+#include <QObject>
+#include <optional>
 
 namespace tessuvo {
 
-inline constexpr const char* PasteAsColorText = "色として貼り付け(&V)";
+class EditBox;
+class MenuBar;
+class PairWindow;
 
-// The colours of the clipboard's text for `into` (see ColorsFromPaste). When it holds none, a
-// tooltip-style note "色が見つかりません" shows under `area` of `at` for two seconds.
-PastedColors PasteColorsFromClipboard(std::optional<ColorTarget> into,
-                                      const Color& currentBackground, QWidget* at, QRect area);
+// The main window's "色として貼り付け(&V)": Ctrl+Shift+V in "ﾂｰﾙ(&T)" pastes into the colour box
+// that has the focus, or, with the focus elsewhere, as on the preview band, where the text
+// decides which colour it sets. Each colour box offers it in its context menu too.
+class PasteAsColor final : public QObject
+{
+    Q_OBJECT
 
-// Adds the paste command to a menu; choosing it runs `paste`.
-void AddPasteAsColor(QMenu& menu, std::function<void()> paste);
+public:
+    PasteAsColor(PairWindow& window, MenuBar& menu, EditBox* background, EditBox* text,
+                 QWidget* client);
 
-// Gives a colour box the context menu of Qt's own items, a separator and the paste command.
-void AddPasteToContextMenu(QPlainTextEdit* box, std::function<void()> paste);
+    // Sets what the clipboard's text gives: into the box of `into`, or on the band for nothing.
+    void Paste(std::optional<ColorTarget> into);
+
+private:
+    void OnPasteAsColor();
+
+    PairWindow& m_window;
+    EditBox* m_background;
+    EditBox* m_text;
+    QWidget* m_client;
+};
 
 } // namespace tessuvo

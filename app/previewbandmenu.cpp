@@ -1,8 +1,9 @@
 #include "previewbandmenu.h"
 
 #include "colorvisionband.h"
+#include "core/readability/colorvision.h"
 #include "core/readability/contrast.h"
-#include "pasteascolor.h"
+#include "platform/colorpaste.h"
 #include "tags/csstext.h"
 
 #include <QClipboard>
@@ -10,19 +11,17 @@
 
 namespace tessuvo {
 
-std::string BandReadout(const ColorPair& pair, ColorVision vision)
-{
-    return ContrastSummary(pair.background, pair.text) +
-           SimulatedRatioNote(pair.background, pair.text, vision);
-}
-
 PreviewBandMenu::PreviewBandMenu(const ColorPair& pair, ColorVision vision, QAction* swap,
                                  QMenu* history, QWidget* parent)
     : QMenu(parent), m_pair(pair)
 {
-    addAction(QString::fromStdString(BandReadout(pair, vision)))->setEnabled(false);
-    AddFitItem("文字色をAA(4.5:1)に合わせる", RatioAA);
-    AddFitItem("文字色をAAA(7:1)に合わせる", RatioAAA);
+    addAction(QString::fromStdString(PairReadout(pair.background, pair.text, vision)))
+        ->setEnabled(false);
+    AddFitItem("文字色をAA(4.5:1)に合わせる", ColorTarget::Text, RatioAA);
+    AddFitItem("文字色をAAA(7:1)に合わせる", ColorTarget::Text, RatioAAA);
+    AddFitItem("背景色をAA(4.5:1)に合わせる", ColorTarget::Background, RatioAA);
+    AddFitItem("背景色をAAA(7:1)に合わせる", ColorTarget::Background, RatioAAA);
+    AddFitItem("文字色を大きな文字のAA(3:1)に合わせる", ColorTarget::Text, RatioLargeAA);
     connect(addAction(QString::fromUtf8("CSSとしてコピー")), &QAction::triggered, this,
             &PreviewBandMenu::OnCopyCss);
     addSeparator();
@@ -35,15 +34,24 @@ PreviewBandMenu::PreviewBandMenu(const ColorPair& pair, ColorVision vision, QAct
     addMenu(history);
 }
 
-// Greyed when the pair passes already or no lightness of the text colour reaches the ratio.
-void PreviewBandMenu::AddFitItem(const char* label, double ratio)
+// Greyed when the pair passes already, and when no lightness of the moving colour reaches the
+// ratio, which its text then says.
+void PreviewBandMenu::AddFitItem(const char* label, ColorTarget moving, double ratio)
 {
-    const auto fitted = NearestPassingColor(m_pair.text, m_pair.background, ratio);
-    QAction* action = addAction(QString::fromUtf8(label));
-    action->setEnabled(fitted && *fitted != m_pair.text);
-    if (action->isEnabled())
-        connect(action, &QAction::triggered, this,
-                [this, color = *fitted] { emit textColorChosen(color); });
+    const bool background = moving == ColorTarget::Background;
+    const Color& color = background ? m_pair.background : m_pair.text;
+    const auto fitted =
+        NearestPassingColor(color, background ? m_pair.text : m_pair.background, ratio);
+    QString text = QString::fromUtf8(label);
+    if (!fitted)
+        text += QString::fromUtf8("（届きません）");
+    QAction* action = addAction(text);
+    action->setEnabled(fitted && *fitted != color);
+    if (!action->isEnabled())
+        return;
+    ColorPair pair = m_pair;
+    (background ? pair.background : pair.text) = *fitted;
+    connect(action, &QAction::triggered, this, [this, pair] { emit pairChosen(pair); });
 }
 
 void PreviewBandMenu::OnCopyCss()

@@ -4,16 +4,12 @@
 #include "core/readability/colorvision.h"
 
 #include <QMenu>
-#include <string>
 
 namespace tessuvo {
 
-// How readable the pair is, as the band's tooltip and menu say it: the contrast with its
-// verdicts and, under a simulation, the ratio of the pair as seen.
-std::string BandReadout(const ColorPair& pair, ColorVision vision);
-
-// The preview band's context menu: the readout, the text colour moved to the nearest one that
-// passes AA or AAA, the pair as CSS, the swap, the colour-vision simulation, the pair as CSS
+// The preview band's context menu: the readout, one colour moved to the nearest one that
+// passes a contrast target (the text colour to AA, AAA or AA for large text, the background to
+// AA or AAA), the pair as CSS, the swap, the colour-vision simulation, the pair as CSS
 // variables, paste as colour and the history of pairs. What changes the window comes back as
 // signals.
 class PreviewBandMenu final : public QMenu
@@ -26,7 +22,8 @@ public:
                     QWidget* parent);
 
 signals:
-    void textColorChosen(const tessuvo::Color& color);
+    // A fit: the pair with one of its colours moved.
+    void pairChosen(const tessuvo::ColorPair& pair);
     // "CSSとしてコピー" has put the pair on the clipboard.
     void cssCopied();
     void copyCssVariablesAsked();
@@ -34,7 +31,7 @@ signals:
     void colorVisionChosen(tessuvo::ColorVision vision);
 
 private:
-    void AddFitItem(const char* label, double ratio);
+    void AddFitItem(const char* label, ColorTarget moving, double ratio);
     void OnCopyCss();
 
     ColorPair m_pair;

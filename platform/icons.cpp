@@ -1,6 +1,8 @@
 #include "icons.h"
 
 #include "res/icons.h"
+#include "res/tooltips.h"
+#include "templatedialog.h"
 
 #include <QApplication>
 #include <QIconEngine>
@@ -98,11 +100,13 @@ QIcon LoadIcon(int id)
     return QIcon(new PixelArtIconEngine(ArtImage(*icon)));
 }
 
-void SetButtonIcon(QPushButton* button, int id)
+void SetButtonIcon(QPushButton* button, int id, int dialogId)
 {
     button->setIcon(LoadIcon(id));
     button->setIconSize(QSize(16, 16));
     button->setText(QString());
+    button->setAccessibleName(
+        QString::fromUtf8(res::ButtonToolTip(dialogId, TemplateDialog::ControlId(button))));
 }
 
 } // namespace tessuvo

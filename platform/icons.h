@@ -16,7 +16,8 @@ QImage IconResourceImage(int id, qreal scale = 1);
 // shown at.
 QIcon LoadIcon(int id);
 
-// Shows the 16 × 16 icon resource on the button instead of its caption.
-void SetButtonIcon(QPushButton* button, int id);
+// Shows the 16 × 16 icon resource on a button of dialog `dialogId` instead of its caption; the
+// button's tooltip becomes its name, read out by screen readers in place of the caption.
+void SetButtonIcon(QPushButton* button, int id, int dialogId);
 
 } // namespace tessuvo

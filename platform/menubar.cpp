@@ -47,4 +47,10 @@ int MenuBar::CheckMenuItem(int id, unsigned flags)
     ShowMark(action, checked);
     return previous ? static_cast<int>(MF_CHECKED) : static_cast<int>(MF_UNCHECKED);
 }
+
+void MenuBar::CheckRadioGroup(std::span<const std::pair<int, int>> items, int value)
+{
+    for (const auto& [itemValue, command] : items)
+        CheckMenuItem(command, itemValue == value ? MF_CHECKED : MF_UNCHECKED);
+}
 } // namespace tessuvo

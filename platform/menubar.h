@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMenuBar>
 #include <span>
+#include <utility>
 
 namespace tessuvo {
 
@@ -25,6 +26,8 @@ public:
     // Sets (MF_CHECKED) or clears the check mark of a command; returns the previous state,
     // or −1 for an unknown id. Marks change only this way, never by choosing the item.
     int CheckMenuItem(int id, unsigned flags);
+    // Marks the command of `value` among items of (value, command) and clears the others'.
+    void CheckRadioGroup(std::span<const std::pair<int, int>> items, int value);
 
 private:
     void AddItems(QMenu* menu, std::span<const res::MenuItem> items);

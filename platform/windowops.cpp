@@ -1,5 +1,7 @@
 #include "windowops.h"
 
+#include "core/screen/windowplacement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -34,6 +36,20 @@ QSize PrimaryScreenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize(0, 0);
+}
+
+bool PlaceMainWindow(QWidget* window, int topMost, int savedX, int savedY)
+{
+    const QSize screen = PrimaryScreenSize();
+    const Placement placement =
+        PlaceWindow(topMost, savedX, savedY, screen.width(), screen.height());
+    if (placement.kind == Placement::MoveTo)
+        window->move(placement.x, placement.y);
+    else
+        CentreOnDesktop(window);
+    if (placement.topMost)
+        SetTopMost(window, true);
+    return placement.topMost;
 }
 
 } // namespace tessuvo

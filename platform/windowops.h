@@ -15,4 +15,9 @@ void CentreOnDesktop(QWidget* window);
 // Width and height of the primary screen in pixels.
 QSize PrimaryScreenSize();
 
+// Places the main window as it opens: at the saved position kept on the primary screen, or
+// centred, and in the always-on-top band when `topMost` (the saved option) says so; whether it
+// went there.
+bool PlaceMainWindow(QWidget* window, int topMost, int savedX, int savedY);
+
 } // namespace tessuvo

@@ -93,4 +93,9 @@ std::string SimulatedRatioNote(const Color& background, const Color& text, Color
     return std::string("　") + ColorVisionMark(vision) + " " + FormatRatio(ratio);
 }
 
+std::string PairReadout(const Color& background, const Color& text, ColorVision vision)
+{
+    return ContrastSummary(background, text) + SimulatedRatioNote(background, text, vision);
+}
+
 } // namespace tessuvo

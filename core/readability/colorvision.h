@@ -27,4 +27,8 @@ const char* ColorVisionMark(ColorVision vision);
 // "　2型 3.10:1"; empty for ColorVision::Normal.
 std::string SimulatedRatioNote(const Color& background, const Color& text, ColorVision vision);
 
+// How readable the pair is, as the band's tooltip and menu and the contrast line's tooltip say
+// it: the readout of ContrastSummary and, under a simulation, the ratio of the pair as seen.
+std::string PairReadout(const Color& background, const Color& text, ColorVision vision);
+
 } // namespace tessuvo

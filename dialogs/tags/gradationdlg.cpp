@@ -4,6 +4,7 @@
 #include "core/textbox/entercommit.h"
 #include "core/textbox/scrollcodes.h"
 #include "dialogs/collections/choosecolor.h"
+#include "platform/colorpaste.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/icons.h"
@@ -58,6 +59,7 @@ CGradationTagDlg::CGradationTagDlg(std::string iniPath, QWidget* parent)
             &CGradationTagDlg::OnEditMiddle);
     connect(m_editColor, &EditBox::changed, this, &CGradationTagDlg::OnChangeColorEdit);
     connect(m_editText, &EditBox::changed, this, &CGradationTagDlg::OnChangeText);
+    AddPasteToContextMenu(m_editColor, [this] { OnPasteColor(); });
 }
 
 void CGradationTagDlg::DoDataExchange()
@@ -92,12 +94,8 @@ void CGradationTagDlg::OnInitDialog()
         {m_btnRegister, IDI_REGISTER},
         {m_btnCopyTags, IDI_TAG},
     };
-    for (const auto& [button, icon] : images) {
-        SetButtonIcon(button, icon);
-        // Read out by screen readers in place of the hidden caption.
-        button->setAccessibleName(
-            QString::fromUtf8(ButtonToolTip(IDD_GRADATION, ControlId(button))));
-    }
+    for (const auto& [button, icon] : images)
+        SetButtonIcon(button, icon, IDD_GRADATION);
     m_bars.SetRange();
     m_bars.Set({255, 255, 255});
     Control<QRadioButton>(IDC_GRAD_PREVIEW_BG)->setChecked(true);
@@ -172,10 +170,18 @@ void CGradationTagDlg::OnChangeColorEdit()
     if (!text)
         return;
     // The "#" form, then CSS; the decimal and plain hexadecimal forms of the main window stay as
-    // typed. A translucent middle colour shows over the preview background, which shows over
-    // white.
-    const Color backdrop = m_editTarget == ColorTarget::Text ? m_previewBg : Color{255, 255, 255};
+    // typed.
+    const Color backdrop = m_editTarget == EditMiddle ? m_previewBg : Color{255, 255, 255};
     if (const auto color = GradationColorFromTypedText(*text, backdrop))
+        SetEditedColor(*color);
+}
+
+// A translucent middle colour shows over the preview background, which shows over white.
+void CGradationTagDlg::OnPasteColor()
+{
+    const PastedColors colors =
+        PasteColorsFromClipboard(m_editTarget, m_previewBg, m_editColor, m_editColor->rect());
+    if (const auto& color = m_editTarget == EditMiddle ? colors.text : colors.background)
         SetEditedColor(*color);
 }
 

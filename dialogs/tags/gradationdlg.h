@@ -64,6 +64,7 @@ private:
     void OnEditMiddle();
     void OnChangeColorEdit();
     void OnChangeText();
+    void OnPasteColor();
     void OnLButtonDown(QPointF global) override;
     void OnLButtonUp() override;
     void OnRButtonDown() override;

@@ -1,9 +1,11 @@
 #include "app/pasteascolor.h"
+#include "platform/menubar.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "support/mainwindowtest.h"
 
 #include <QClipboard>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <functional>
@@ -56,9 +58,20 @@ TEST_F(PasteAsColorTest, PasteAsColourSetsBothOrOneByWhereItWasPasted)
     PasteIntoBox(IDC_EDIT_BG);
     EXPECT_EQ(EditText(IDC_EDIT_BG), "#000080");
     EXPECT_EQ(EditText(IDC_EDIT_FG), "#FFFFFF");
-    // On the band a colour declaration goes to the text colour.
+    // On the band a colour declaration goes to the text colour, and the note says so.
     OnBandMenu([](QMenu& menu) { Item(menu, "色として貼り付け(&V)")->trigger(); });
     EXPECT_EQ(EditText(IDC_EDIT_FG), "#000080");
+    const auto* note = m_dlg->Client()->findChild<QLabel*>("pasteColorNote");
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->text().toStdString(), "文字色だけを設定しました");
+
+    // Ctrl+Shift+V in ﾂｰﾙ: into the box with the focus.
+    SetClipboard("RebeccaPurple");
+    Edit(IDC_EDIT_BG)->setFocus();
+    m_dlg->GetMenu()->Command(ID_PASTE_AS_COLOR)->trigger();
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#663399");
+    EXPECT_EQ(m_dlg->GetMenu()->Command(ID_PASTE_AS_COLOR)->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
 }
 
 TEST_F(PasteAsColorTest, PasteWithoutAColourShowsANoteAndChangesNothing)
@@ -72,6 +85,8 @@ TEST_F(PasteAsColorTest, PasteWithoutAColourShowsANoteAndChangesNothing)
     ASSERT_TRUE(note);
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->windowFlags().testFlag(Qt::ToolTip));
+    // It lies over the buttons under the box and lets their clicks through.
+    EXPECT_TRUE(note->windowFlags().testFlag(Qt::WindowTransparentForInput));
     EXPECT_EQ(note->text(), "色が見つかりません");
     EXPECT_GE(note->geometry().top(), Edit(IDC_EDIT_BG)->mapToGlobal(QPoint(0, 0)).y());
 }

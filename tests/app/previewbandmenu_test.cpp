@@ -53,12 +53,12 @@ TEST_F(PreviewBandMenuTest, FittingToAAMovesOnlyTheTextBars)
     EXPECT_TRUE(ToolTipAt(m_dlg->Client(), OnBand).contains(QString::fromUtf8("AA ○　AAA ×（")));
 }
 
-TEST_F(PreviewBandMenuTest, FitItemsAreOffWhenPassingOrOutOfReach)
+TEST_F(PreviewBandMenuTest, FitItemsAreOffWhenPassingAndSayWhenOutOfReach)
 {
     Open("#FFFFFF", "#000000");
     WithBandMenu([](QMenu& menu) {
-        EXPECT_FALSE(Item(menu, "文字色をAA(4.5:1)に合わせる")->isEnabled());
-        EXPECT_FALSE(Item(menu, "文字色をAAA(7:1)に合わせる")->isEnabled());
+        for (QAction* fit : menu.actions().mid(1, 5))
+            EXPECT_FALSE(fit->isEnabled()) << fit->text().toStdString();
         // The window menu's version item stays reachable, after a separator.
         const QList<QAction*> items = menu.actions();
         ASSERT_GE(items.size(), 2);
@@ -67,11 +67,23 @@ TEST_F(PreviewBandMenuTest, FitItemsAreOffWhenPassingOrOutOfReach)
                   QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(Tessuvo [TESSUVO]) (&A)..."));
     });
     m_dlg.reset();
-    Open("#777777", "#FFFFFF"); // no grey reaches 7:1 on mid grey
-    WithBandMenu([](QMenu& menu) {
-        EXPECT_TRUE(Item(menu, "文字色をAA(4.5:1)に合わせる")->isEnabled());
-        EXPECT_FALSE(Item(menu, "文字色をAAA(7:1)に合わせる")->isEnabled());
+    Open("#777777", "#FFFFFF"); // 4.48:1, and no grey text reaches 7:1 on mid grey
+    const std::pair<const char*, bool> fits[] = {
+        {"文字色をAA(4.5:1)に合わせる", true},
+        {"文字色をAAA(7:1)に合わせる（届きません）", false},
+        {"背景色をAA(4.5:1)に合わせる", true},
+        {"背景色をAAA(7:1)に合わせる", true},
+        {"文字色を大きな文字のAA(3:1)に合わせる", false},
+    };
+    WithBandMenu([&](QMenu& menu) {
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(menu.actions()[i + 1]->text(), QString::fromUtf8(fits[i].first));
+            EXPECT_EQ(menu.actions()[i + 1]->isEnabled(), fits[i].second) << fits[i].first;
+        }
+        Item(menu, "背景色をAAA(7:1)に合わせる")->trigger();
     });
+    EXPECT_GE(ContrastRatio(m_dlg->BackgroundColor(), {255, 255, 255}), RatioAAA);
+    EXPECT_EQ(m_dlg->TextColor(), (Color{255, 255, 255}));
     WithMenuAt(OffBand, [](QMenu& menu) { EXPECT_EQ(menu.actions().size(), 1); });
 }
 

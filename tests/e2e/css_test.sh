@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End-to-end: a CSS rule with both colours pasted through the colour box's menu, then the tag
-# commands and the gradation dialog with the CSS output style, and the dialog's gradient copy.
+# End-to-end: a colour name pasted through the colour box's menu, a CSS rule with both colours
+# pasted with Ctrl+Shift+V, then the tag commands and the gradation dialog with the CSS output
+# style, and the dialog's gradient copy.
 # Usage: css_test.sh PATH/TO/tessuvo
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -21,14 +22,20 @@ close_gradation() {
 
 start_app
 
-# 1. The rule as a web author has it on the clipboard, pasted through the background box's own
-# context menu (the box has the focus at start).
-printf 'body {\n  background-color: #1e3a5f;\n  color: khaki;\n}\n' | xclip -selection clipboard -i
+# 1. A colour text longer than the box takes, pasted through the background box's own context
+# menu (the box has the focus at start); then the rule as a web author has it on the clipboard,
+# with Ctrl+Shift+V, ﾂｰﾙ's paste as colour.
+printf 'RebeccaPurple' | xclip -selection clipboard -i
 xdotool key Menu
 sleep 0.3
 xdotool key v # 色として貼り付け(&V)
 sleep 0.2
 xdotool key alt+t b c # ﾂｰﾙ > 背景色 > ｺﾋﾟｰ
+check "the name pasted into the box" "#663399" "$(clipboard_once "#663399")"
+printf 'body {\n  background-color: #1e3a5f;\n  color: khaki;\n}\n' | xclip -selection clipboard -i
+xdotool key ctrl+shift+v
+sleep 0.2
+xdotool key alt+t b c
 check "the pasted background" "#1E3A5F" "$(clipboard_once "#1E3A5F")"
 xdotool key alt+t f c # ﾂｰﾙ > 文字色 > ｺﾋﾟｰ
 check "the pasted text colour" "#F0E68C" "$(clipboard_once "#F0E68C")"

@@ -1,5 +1,6 @@
 #include "core/colormath/srgb.h"
 #include "core/readability/colorvision.h"
+#include "core/readability/contrast.h"
 
 #include <algorithm>
 #include <array>
@@ -82,6 +83,8 @@ TEST(ColorVision, NoteGivesTheRatioOfTheSimulatedPair)
     EXPECT_EQ(SimulatedRatioNote(sky, grey, ColorVision::Achromat), "　1色覚 2.80:1");
     // Red on dark green, 1.28:1 as it stands: with the hues gone, lightness alone tells them apart.
     EXPECT_EQ(SimulatedRatioNote({255, 0, 0}, {0, 128, 0}, ColorVision::Deutan), "　2型 1.70:1");
+    EXPECT_EQ(PairReadout(sky, grey, ColorVision::Deutan),
+              ContrastSummary(sky, grey) + "　2型 2.67:1");
 }
 
 } // namespace

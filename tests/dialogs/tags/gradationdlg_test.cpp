@@ -10,6 +10,7 @@
 #include "support/fakepickscreen.h"
 #include "support/fakeportal.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QHelpEvent>
@@ -340,6 +341,12 @@ TEST_F(GradationDialogTest, ColourBoxReadsCssAfterItsHashForm)
     // A translucent middle colour over the preview background, now black.
     TypeColor("#ff000080");
     EXPECT_EQ(Bars(), (Color{128, 0, 0}));
+
+    // Longer texts come through the box's paste as colour: the colour of the edited side.
+    QApplication::clipboard()->setText("body { background: #111; color: rgb(0 0 255 / 50%) }");
+    WithContextMenu(Edit(IDC_GRAD_COLOR)->viewport(), QPoint(4, 4),
+                    [](QMenu& menu) { Item(menu, "色として貼り付け(&V)")->trigger(); });
+    EXPECT_EQ(Bars(), (Color{9, 9, 136}));
 }
 
 TEST_F(GradationDialogTest, CopyWritesASpanACharacterWithCss)

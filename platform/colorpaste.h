@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/colortext/pastedtext.h"
+
+#include <QRect>
+#include <functional>
+
+class QMenu;
+class QPlainTextEdit;
+class QWidget;
+
+namespace tessuvo {
+
+inline constexpr const char* PasteAsColorText = "色として貼り付け(&V)";
+
+// The colours of the clipboard's text for `into` (see ColorsFromPaste). A tooltip-style note
+// under `area` of `at` says for two seconds when it holds none ("色が見つかりません") and, pasted
+// where both colours could have been set (`into` nothing), when it set only one.
+PastedColors PasteColorsFromClipboard(std::optional<ColorTarget> into,
+                                      const Color& currentBackground, QWidget* at, QRect area);
+
+// Adds the paste command to a menu; choosing it runs `paste`.
+void AddPasteAsColor(QMenu& menu, std::function<void()> paste);
+
+// Gives a colour box the context menu of Qt's own items, a separator and the paste command.
+void AddPasteToContextMenu(QPlainTextEdit* box, std::function<void()> paste);
+
+} // namespace tessuvo
