@@ -2,6 +2,7 @@
 
 #include "core/textbox/codepage.h"
 #include "csscolor.h"
+#include "namedcolors.h"
 
 #include <cstdio>
 

@@ -1,0 +1,10 @@
+#include "stylesheetpalette.h"
+
+namespace tessuvo {
+
+PaletteRead ReadStyleSheetPalette(std::string_view)
+{
+    return {{}, PaletteProblem::NoColor};
+}
+
+} // namespace tessuvo
