@@ -1,0 +1,47 @@
+#include "collections/builtinpalettes.h"
+#include "collections/regslots.h"
+#include "support/palettetest.h"
+#include "support/settingsfiletest.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessuvo;
+using namespace tessuvo::test;
+
+namespace {
+
+class BuiltInPalettesTest : public SettingsFileTest
+{
+};
+
+TEST_F(BuiltInPalettesTest, TheNamedColoursInTheOrderOfTheCssList)
+{
+    const Palette named = NamedColorsPalette();
+    EXPECT_EQ(named.name, "CSSの色名");
+    ASSERT_EQ(named.colors.size(), 148u);
+    EXPECT_EQ(named.colors[0], (PaletteColor{{240, 248, 255}, "aliceblue"}));
+    EXPECT_EQ(named.colors[147], (PaletteColor{{154, 205, 50}, "yellowgreen"}));
+}
+
+TEST_F(BuiltInPalettesTest, RegisteredColoursOfBothSidesAsTheFileHoldsThem)
+{
+    EXPECT_TRUE(RegisteredColorsPalette(m_path).colors.empty());
+    RegisterSlot(m_path, ColorTarget::Background, 30, 58, 95);
+    RegisterSlot(m_path, ColorTarget::Background, 1, 2, 3);
+    DeleteSlot(m_path, ColorTarget::Background, 1);
+    RegisterSlot(m_path, ColorTarget::Text, 300, -4, 7);
+    EXPECT_EQ(RegisteredColorsPalette(m_path).colors,
+              (std::vector<PaletteColor>{{{1, 2, 3}, "背景色2"}, {{255, 0, 7}, "文字色1"}}));
+}
+
+TEST_F(BuiltInPalettesTest, HistoryColoursNewestFirstEachOnce)
+{
+    const ColorPair history[] = {
+        {{255, 255, 255}, {0, 0, 0}}, {{30, 58, 95}, {255, 255, 255}}, {{0, 0, 0}, {30, 58, 95}}};
+    EXPECT_EQ(HistoryColorsPalette(history).colors,
+              (std::vector<PaletteColor>{{{255, 255, 255}, "背景色1"},
+                                         {{0, 0, 0}, "文字色1"},
+                                         {{30, 58, 95}, "背景色2"}}));
+}
+
+} // namespace
