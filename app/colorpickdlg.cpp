@@ -1,8 +1,10 @@
 #include "colorpickdlg.h"
 
 #include "collections/pairhistory.h"
+#include "collections/palettefolder.h"
 #include "colorvisionband.h"
 #include "contrastlinelabel.h"
+#include "core/colortext/namedcolors.h"
 #include "core/colortext/notation.h"
 #include "core/readability/contrast.h"
 #include "core/screen/windowplacement.h"
@@ -12,6 +14,7 @@
 #include "dialogs/collections/choosecolor.h"
 #include "dialogs/help/aboutdlg.h"
 #include "dialogs/help/htmlhelp.h"
+#include "dialogs/palettes/palettewindow.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "dialogs/tags/previewtextdlg.h"
 #include "help/helppath.h"
@@ -158,6 +161,7 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
     AddPasteToContextMenu(m_editFg,
                           [this] { OnPasteColor(PasteInto::Text, m_editFg, m_editFg->rect()); });
     route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
+    route(ID_PALETTES, &CColorPickDlg::OnPalettes);
 
     m_pairHistoryMenu = new PairHistoryMenu(m_iniPath, this);
     menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
@@ -323,6 +327,8 @@ void CColorPickDlg::RefreshColors()
     Client()->repaint(PreviewBand.united(PreviewTextBox));
     if (m_contrastLineShown)
         m_contrastLine->ShowPair(bg, fg, m_colorVision);
+    if (m_paletteWindow)
+        m_paletteWindow->ShowPair(bg, fg);
 }
 
 void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
@@ -581,6 +587,22 @@ void CColorPickDlg::ChooseFromRegistered(ColorTarget target)
     }
 }
 
+void CColorPickDlg::OnPalettes()
+{
+    if (!m_paletteWindow) {
+        m_paletteWindow = new CPaletteWindow(m_iniPath, PaletteFolder(), this);
+        connect(m_paletteWindow, &CPaletteWindow::colorChosen, this,
+                [this](ColorTarget target, const Color& color) {
+                    SetColor(target, color);
+                    RefreshColors();
+                });
+        m_paletteWindow->ShowPair(BackgroundColor(), TextColor());
+    }
+    m_paletteWindow->show();
+    m_paletteWindow->raise();
+    m_paletteWindow->activateWindow();
+}
+
 void CColorPickDlg::OnPreviewTextSettings()
 {
     UpdateData(true);
@@ -753,7 +775,7 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
     if (id == 0 && OverPreviewBand(clientPoint))
-        return ContrastReadout();
+        return ContrastReadout() + "\n" + PairNamesNote(BackgroundColor(), TextColor());
     if (id == IDC_BG_TAG)
         return BodyCommandName(m_outputStyle);
     if (id == IDC_FG_TAG)
@@ -797,6 +819,8 @@ void CColorPickDlg::OnClose()
         options.push_back(keys::Entry(keys::PickArea, pickArea));
     WritePrivateProfileEntries(options, m_iniPath);
     WritePreviewText(m_previewText, m_iniPath);
+    if (m_paletteWindow)
+        m_paletteWindow->SaveState();
 }
 
 } // namespace tessuvo

@@ -20,6 +20,7 @@ class QPushButton;
 namespace tessuvo {
 
 class ContrastLineLabel;
+class CPaletteWindow;
 class EditBox;
 class PairHistoryMenu;
 class ScrollBar;
@@ -117,6 +118,7 @@ private:
     void CopyThroughEdit(EditBox* edit);
     void ChooseFromPalette(ColorTarget target);
     void ChooseFromRegistered(ColorTarget target);
+    void OnPalettes();
 
     QPushButton* m_btnFgCopy = nullptr;
     QPushButton* m_btnFgTag = nullptr;
@@ -161,6 +163,8 @@ private:
     OutputStyle m_outputStyle = OutputStyle::HtmlTags;
     // Written back only once chosen, so that a file without the key stays as it was.
     bool m_outputChosen = false;
+    // Made at its first opening, so that a start without it is as before.
+    CPaletteWindow* m_paletteWindow = nullptr;
 };
 
 } // namespace tessuvo

@@ -15,4 +15,8 @@ void CentreOnDesktop(QWidget* window);
 // Width and height of the primary screen in pixels.
 QSize PrimaryScreenSize();
 
+// Puts a window of its own on the side of `owner` with more room, narrowed to that room down to
+// `minimumWidth`, so that neither window hides the other where the screen allows.
+void PlaceBeside(QWidget* window, const QWidget* owner, int minimumWidth);
+
 } // namespace tessuvo

@@ -28,6 +28,7 @@ constexpr MenuItem ToolMenu[] = {
     {"背景色と文字色を入れ替える(&W)", ID_SWAP_COLORS, {}},
     // A pop-up that the window fills when it opens.
     {"最近使った組み合わせ(&H)", ID_PAIR_HISTORY, {}},
+    {"パレット(&L)...", ID_PALETTES, {}},
 };
 
 constexpr MenuItem NotationMenu[] = {

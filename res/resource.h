@@ -109,6 +109,9 @@ inline constexpr int ID_SWAP_COLORS = 33041;
 inline constexpr int ID_KEEP_COLORS = 33060;
 inline constexpr int ID_PAIR_HISTORY = 33061;
 
+// The palette window
+inline constexpr int ID_PALETTES = 33080;
+
 // The eyedropper's pick area: one pixel, or the average of 3 × 3 or 5 × 5
 inline constexpr int ID_PICK_AREA_1 = 33020;
 inline constexpr int ID_PICK_AREA_3 = 33021;

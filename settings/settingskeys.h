@@ -52,6 +52,17 @@ inline constexpr TextKey PreviewString{"PREVIEW", "STRING", "[TESSUVO]"};
 inline constexpr IntKey PreviewEscaped{"PREVIEW", "ESCAPED", 0};
 inline constexpr int PreviewTextBuffer = 1024;
 
+// The palette window's place and size and the palette it showed last, each written only once the
+// user has changed it: without them the window opens beside the main window on the named colours.
+inline constexpr int NoPaletteWindowValue = -32768;
+inline constexpr IntKey PaletteWindowX{"PALETTES", "X", NoPaletteWindowValue};
+inline constexpr IntKey PaletteWindowY{"PALETTES", "Y", NoPaletteWindowValue};
+inline constexpr IntKey PaletteWindowWidth{"PALETTES", "WIDTH", NoPaletteWindowValue};
+inline constexpr IntKey PaletteWindowHeight{"PALETTES", "HEIGHT", NoPaletteWindowValue};
+// A palette file's name in the palette folder, or the name of a palette the program offers.
+inline constexpr TextKey PaletteShown{"PALETTES", "SHOWN", ""};
+inline constexpr int PaletteShownBuffer = 1024;
+
 inline int Read(const IntKey& setting, const std::string& path)
 {
     return GetPrivateProfileIntA(setting.section, setting.key, setting.fallback, path);
@@ -70,6 +81,10 @@ inline bool Write(const IntKey& setting, int value, const std::string& path)
 
 // One key of a write of several, which `text` must outlive.
 inline ProfileEntry Entry(const IntKey& setting, const std::string& text)
+{
+    return {setting.section, setting.key, text};
+}
+inline ProfileEntry Entry(const TextKey& setting, const std::string& text)
 {
     return {setting.section, setting.key, text};
 }

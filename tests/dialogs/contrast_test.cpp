@@ -55,7 +55,8 @@ protected:
 TEST_F(PreviewBandContrastTest, TooltipOverTheBandInEachMode)
 {
     const QString expected = QString::fromUtf8(
-        "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72");
+        "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72\n"
+        "背景色 = white　文字色 ≈ gray");
     Open("#FFFFFF", "#767676");
     EXPECT_EQ(ToolTipAt(OnBand), expected);
     EXPECT_EQ(ToolTipAt(OffBand), QString());
