@@ -1,6 +1,7 @@
 #include "palettefolder.h"
 
 #include "core/palette/gimppalette.h"
+#include "core/text/ascii.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,16 +22,11 @@ constexpr std::size_t HeadBytes = 4096;
 // Longer file names are cut, well inside the 255 bytes a file name may have.
 constexpr std::size_t MaxStemBytes = 120;
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool EndsWithExtension(const std::string& file)
 {
     return file.size() > Extension.size() &&
-           std::equal(Extension.rbegin(), Extension.rend(), file.rbegin(),
-                      [](char a, char b) { return a == Lower(b); });
+           EqualsIgnoringAsciiCase(std::string_view(file).substr(file.size() - Extension.size()),
+                                   Extension);
 }
 
 std::string Head(const fs::path& path)
@@ -46,7 +42,7 @@ bool LessByName(const StoredPalette& a, const StoredPalette& b)
 {
     const auto lower = [](const std::string& text) {
         std::string out(text);
-        std::transform(out.begin(), out.end(), out.begin(), Lower);
+        std::transform(out.begin(), out.end(), out.begin(), AsciiLower);
         return out;
     };
     const std::string x = lower(a.name), y = lower(b.name);

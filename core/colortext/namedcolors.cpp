@@ -1,6 +1,7 @@
 #include "namedcolors.h"
 
 #include "core/readability/contrast.h"
+#include "core/text/ascii.h"
 
 #include <algorithm>
 #include <array>
@@ -175,11 +176,6 @@ static_assert(std::is_sorted(std::begin(kNamedColors), std::end(kNamedColors),
 
 constexpr std::size_t kLongestName = 20; // "lightgoldenrodyellow"
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 double Distance(const OkLab& a, const OkLab& b)
 {
     const double l = a.l - b.l, da = a.a - b.a, db = a.b - b.b;
@@ -198,7 +194,7 @@ std::optional<Color> CssNamedColor(std::string_view name)
     if (name.size() > kLongestName)
         return std::nullopt;
     char lower[kLongestName];
-    std::transform(name.begin(), name.end(), lower, Lower);
+    std::transform(name.begin(), name.end(), lower, AsciiLower);
     const std::string_view key(lower, name.size());
     const auto found = std::lower_bound(
         std::begin(kNamedColors), std::end(kNamedColors), key,

@@ -1,5 +1,6 @@
 #include "gimppalette.h"
 
+#include "core/text/ascii.h"
 #include "textlines.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::optional<int> TakeNumber(std::string_view& text, int limit)
     long value = 0;
     for (; pos < text.size() && IsDigit(text[pos]); ++pos)
         value = std::min<long>(value * 10 + (text[pos] - '0'), limit);
-    if (pos == digits || (pos < text.size() && !IsBlank(text[pos])))
+    if (pos == digits || (pos < text.size() && !IsAsciiSpace(text[pos])))
         return std::nullopt;
     text.remove_prefix(pos);
     return negative ? 0 : static_cast<int>(value);
@@ -41,7 +42,7 @@ std::optional<int> TakeNumber(std::string_view& text, int limit)
 
 bool IsHeader(std::string_view line)
 {
-    return TrimBlanks(line) == Header;
+    return TrimAsciiSpace(line) == Header;
 }
 
 } // namespace
@@ -58,7 +59,7 @@ PaletteRead ReadGimpPalette(std::string_view text)
         } else if (line.starts_with(ColumnsKey)) {
             std::string_view rest = line.substr(ColumnsKey.size());
             palette.SetColumns(TakeNumber(rest, MaxColumns).value_or(0));
-        } else if (!TrimBlanks(line).starts_with('#')) {
+        } else if (!TrimAsciiSpace(line).starts_with('#')) {
             const auto red = TakeNumber(line, 255);
             const auto green = red ? TakeNumber(line, 255) : std::nullopt;
             const auto blue = green ? TakeNumber(line, 255) : std::nullopt;
@@ -81,7 +82,7 @@ std::optional<std::string> GimpPaletteName(std::string_view head)
             return isPalette = IsHeader(line);
         if (line.starts_with(NameKey))
             name = TidyName(line.substr(NameKey.size()));
-        const std::string_view trimmed = TrimBlanks(line);
+        const std::string_view trimmed = TrimAsciiSpace(line);
         return trimmed.empty() || trimmed.starts_with('#') || !IsDigit(trimmed.front());
     });
     if (!isPalette)

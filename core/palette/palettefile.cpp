@@ -1,5 +1,6 @@
 #include "palettefile.h"
 
+#include "core/text/ascii.h"
 #include "cssproperties.h"
 #include "designtokens.h"
 #include "gimppalette.h"
@@ -19,9 +20,7 @@ namespace {
 std::string LowerExtension(std::string_view fileName)
 {
     std::string extension = fs::path(fileName).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(extension.begin(), extension.end(), extension.begin(), AsciiLower);
     return extension;
 }
 

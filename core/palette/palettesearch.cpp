@@ -1,7 +1,7 @@
 #include "palettesearch.h"
 
 #include "core/colortext/notation.h"
-#include "textlines.h"
+#include "core/text/ascii.h"
 
 #include <algorithm>
 
@@ -12,9 +12,7 @@ namespace {
 std::string Lowered(std::string_view text)
 {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(out.begin(), out.end(), out.begin(), AsciiLower);
     return out;
 }
 
@@ -29,7 +27,7 @@ PaletteSearch::PaletteSearch(const Palette& palette)
 
 std::vector<int> PaletteSearch::Matching(std::string_view query) const
 {
-    const std::string wanted = Lowered(TrimBlanks(query));
+    const std::string wanted = Lowered(TrimAsciiSpace(query));
     std::vector<int> found;
     found.reserve(m_keys.size());
     for (std::size_t i = 0; i < m_keys.size(); ++i)

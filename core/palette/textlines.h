@@ -18,18 +18,4 @@ template <class Each> void ForEachLine(std::string_view text, Each each)
     }
 }
 
-inline bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
-}
-
-inline std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace tessuvo

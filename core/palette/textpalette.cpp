@@ -1,6 +1,7 @@
 #include "textpalette.h"
 
 #include "core/colortext/pastedtext.h"
+#include "core/text/ascii.h"
 #include "textlines.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ std::size_t ValueEnd(std::string_view line)
             ++depth;
         } else if (c == ')') {
             depth = std::max(0, depth - 1);
-        } else if (depth == 0 && IsBlank(c) && pos > 0) {
+        } else if (depth == 0 && IsAsciiSpace(c) && pos > 0) {
             const std::size_t next = line.find_first_not_of(" \t\f\v", pos);
             const char before = line[pos - 1];
             if (next == std::string_view::npos ||
@@ -42,7 +43,7 @@ PaletteRead ReadTextPalette(std::string_view text)
 {
     PaletteBuilder palette;
     ForEachLine(text, [&](std::string_view line) {
-        line = TrimBlanks(line);
+        line = TrimAsciiSpace(line);
         const std::size_t end = ValueEnd(line);
         if (line.empty() || end > MaxValueLength)
             return true;
