@@ -1,5 +1,7 @@
 #include "jsoncursor.h"
 
+#include "core/textbox/codepage.h"
+
 #include <charconv>
 
 namespace tessuvo {
@@ -20,25 +22,6 @@ int HexDigit(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
-}
-
-void AppendUtf8(std::string& out, unsigned long codePoint)
-{
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | codePoint >> 6);
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | codePoint >> 12);
-        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | codePoint >> 18);
-        out += static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
 }
 
 } // namespace
@@ -188,8 +171,7 @@ std::optional<std::string> JsonCursor::String()
                 pos += 6;
             }
         }
-        // A surrogate left alone stands for no character.
-        AppendUtf8(out, codePoint >= 0xD800 && codePoint <= 0xDFFF ? 0xFFFD : codePoint);
+        AppendUtf8(out, codePoint); // a surrogate left alone gives U+FFFD
     }
     Fail();
     return std::nullopt;

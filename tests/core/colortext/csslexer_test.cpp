@@ -58,9 +58,27 @@ TEST(CssLexer, Tokens)
         {"'a;b' \"c\\\"d\" \"e\nf", {"S:a;b", "_", "S:c\\\"d", "_", "S:e", "_", "I:f"}},
         {"url( bg.png ) URL(\"x\") url(a", {"U:bg.png", "_", "F:URL", "S:x", "D:)", "_", "U:a"}},
         {"a//b", {"I:a", "D:/", "D:/", "I:b"}},
+        // Escapes stand in names as written.
+        {"--Butter\\ 1: \\31 a2 #\\.x \\\n",
+         {"I:--Butter\\ 1", "D::", "_", "I:\\31 a2", "_", "#:\\.x", "_", "D:\\", "_"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Tokens(c.text), c.tokens) << c.text;
+}
+
+TEST(CssLexer, EscapesUndone)
+{
+    const struct
+    {
+        const char* written;
+        const char* meant;
+    } cases[] = {
+        {"Butter\\ 1", "Butter 1"}, {"\\31 a2", "1a2"}, {"\\000041B", "AB"},
+        {"\\5e79\\8272", "幹色"},   {"a\\\nb", "ab"},   {"\\0 x", "\xEF\xBF\xBDx"},
+        {"\\D800", "\xEF\xBF\xBD"}, {"end\\", "end\\"}, {"\\\"q\\\"", "\"q\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CssUnescape(c.written), c.meant) << c.written;
 }
 
 TEST(CssLexer, DialectsForStyleSheetsAndMarkup)

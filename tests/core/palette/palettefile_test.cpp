@@ -67,8 +67,8 @@ TEST_F(PaletteFileTest, FilesWithinTheBoundsNamedByThemselvesOrTheirFile)
     EXPECT_EQ(read.palette.name, "colors");
     EXPECT_EQ(read.palette.colors.size(), 5u);
 
-    const std::string big = Path("big.css");
-    std::ofstream(big) << "a { color: red }";
+    const std::string big = Path("big.gpl");
+    std::ofstream(big) << "GIMP Palette\n1 2 3 a\n";
     fs::resize_file(big, MaxPaletteFileBytes + 1);
     EXPECT_EQ(ReadPaletteFile(big).problem, PaletteProblem::TooLarge);
     fs::resize_file(big, MaxPaletteFileBytes);
