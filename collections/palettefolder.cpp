@@ -55,7 +55,7 @@ template <class Taken> std::string FirstFree(const std::string& base, Taken take
     if (!taken(base))
         return base;
     for (int n = 2;; ++n)
-        if (std::string numbered = base + ' ' + std::to_string(n); !taken(numbered))
+        if (std::string numbered = NumberedName(base, n); !taken(numbered))
             return numbered;
 }
 

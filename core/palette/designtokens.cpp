@@ -43,7 +43,7 @@ public:
     {
         if (!m_in.EnterObject())
             return {{}, PaletteProblem::Unreadable};
-        Group({}, {});
+        Object({}, {});
         if (!m_in.Finished())
             return {{}, PaletteProblem::Unreadable};
         std::unordered_map<std::string_view, const Token*> byName;
@@ -71,29 +71,43 @@ private:
             m_in.Skip();
         return text;
     }
-    std::optional<double> TakeNumber()
-    {
-        const auto number = m_in.Number();
-        if (!number)
-            m_in.Skip();
-        return number;
-    }
 
-    // The members of the object entered last, its tokens named under `path`. A token counts
-    // past the limit only so far as to tell that there are too many.
-    void Group(const std::string& path, const std::string& inheritedType)
+    // The members of the object entered last, named under `path`: a token when one of them is
+    // "$value", and a group of others. What its members give as a colour value object
+    // ("colorSpace", "components", "alpha", "hex") is returned, for the token that holds it. A
+    // member of another kind than these keys expect is a token or group of that name.
+    std::optional<Color> Object(const std::string& path, const std::string& inheritedType)
     {
         Token token{path, std::nullopt, {}};
-        std::string type;
+        std::string type, space, hex, components, alpha = "1";
         bool isToken = false;
         while (const auto key = m_in.NextKey()) {
-            if (*key == "$type") {
-                type = TakeString().value_or(std::string());
-            } else if (*key == "$value") {
+            const JsonCursor::Kind kind = m_in.Peek();
+            const bool text = kind == JsonCursor::Kind::String;
+            // A string or number that turns out malformed fails the cursor, and the reading.
+            if (*key == "$type" && text) {
+                type = m_in.String().value_or(std::string());
+            } else if (*key == "$value" && text) {
                 isToken = true;
-                Value(token);
-            } else if (*key != "$extensions" && m_in.EnterObject()) {
-                Group(path.empty() ? *key : path + '.' + *key, type.empty() ? inheritedType : type);
+                Value(token, m_in.String().value_or(std::string()));
+            } else if (*key == "colorSpace" && text) {
+                space = m_in.String().value_or(std::string());
+            } else if (*key == "hex" && text) {
+                hex = m_in.String().value_or(std::string());
+            } else if (*key == "alpha" && kind == JsonCursor::Kind::Number) {
+                alpha = NumberText(m_in.Number().value_or(1));
+            } else if (*key == "components" && m_in.EnterArray()) {
+                while (m_in.NextItem()) {
+                    const auto number = m_in.Number();
+                    components += ' ' + (number ? NumberText(*number) : TakeString().value_or("?"));
+                }
+            } else if (m_in.EnterObject()) {
+                const auto value = Object(path.empty() ? *key : path + '.' + *key,
+                                          type.empty() ? inheritedType : type);
+                if (*key == "$value" && value) {
+                    isToken = true;
+                    token.color = value;
+                }
             } else {
                 m_in.Skip();
             }
@@ -102,44 +116,22 @@ private:
         if (isToken && (effective.empty() || effective == "color") &&
             m_tokens.size() <= MaxPaletteColors)
             m_tokens.push_back(std::move(token));
+        return ComponentsColor(space, hex, components, alpha);
     }
 
-    void Value(Token& token)
+    static void Value(Token& token, const std::string& text)
     {
-        if (m_in.EnterObject()) {
-            token.color = ComponentsColor();
-            return;
-        }
-        const auto text = TakeString();
-        if (!text)
-            return;
-        if (text->size() > 2 && text->front() == '{' && text->back() == '}')
-            token.alias = text->substr(1, text->size() - 2);
+        if (text.size() > 2 && text.front() == '{' && text.back() == '}')
+            token.alias = text.substr(1, text.size() - 2);
         else
-            token.color = ReadCssColor(*text, White);
+            token.color = ReadCssColor(text, White);
     }
 
-    // {"colorSpace": "srgb", "components": [0.12, 0.23, 0.37], "alpha": 1, "hex": "#1e3a5f"}:
-    // the hex value when given, else the components read as the CSS colour they stand for.
-    std::optional<Color> ComponentsColor()
+    // The hex value when given, else the components read as the CSS colour they stand for.
+    static std::optional<Color> ComponentsColor(const std::string& space, const std::string& hex,
+                                                const std::string& components,
+                                                const std::string& alpha)
     {
-        std::string space, hex, components, alpha = "1";
-        while (const auto key = m_in.NextKey()) {
-            if (*key == "colorSpace") {
-                space = TakeString().value_or(std::string());
-            } else if (*key == "hex") {
-                hex = TakeString().value_or(std::string());
-            } else if (*key == "alpha") {
-                alpha = NumberText(TakeNumber().value_or(1));
-            } else if (*key == "components" && m_in.EnterArray()) {
-                while (m_in.NextItem()) {
-                    const auto number = m_in.Number();
-                    components += ' ' + (number ? NumberText(*number) : TakeString().value_or("?"));
-                }
-            } else {
-                m_in.Skip();
-            }
-        }
         if (!hex.empty())
             return ReadCssColor(hex, White);
         if (space.empty() || components.empty())

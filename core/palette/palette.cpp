@@ -18,7 +18,7 @@ bool IsControl(long codePoint)
 
 } // namespace
 
-std::string TidyName(std::string_view text)
+std::string TidyName(std::string_view text, std::size_t maxBytes)
 {
     std::string out;
     for (std::size_t pos = 0; pos < text.size();) {
@@ -30,13 +30,19 @@ std::string TidyName(std::string_view text)
         pos += length;
         if (character == " " && out.empty())
             continue;
-        if (out.size() + character.size() > MaxPaletteNameBytes)
+        if (out.size() + character.size() > maxBytes)
             break;
         out += character;
     }
     while (!out.empty() && out.back() == ' ')
         out.pop_back();
     return out;
+}
+
+std::string NumberedName(std::string_view name, int n)
+{
+    const std::string number = ' ' + std::to_string(n);
+    return TidyName(name, MaxPaletteNameBytes - number.size()) + number;
 }
 
 std::string HexDigits(const Color& color)
@@ -74,7 +80,7 @@ PaletteRead PaletteBuilder::Finish() &&
         if (given.insert(entry.name).second)
             continue;
         for (int n = 2;; ++n) {
-            std::string numbered = entry.name + ' ' + std::to_string(n);
+            std::string numbered = NumberedName(entry.name, n);
             if (!written.contains(numbered) && given.insert(numbered).second) {
                 entry.name = std::move(numbered);
                 break;

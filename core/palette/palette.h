@@ -51,8 +51,12 @@ struct PaletteRead
 };
 
 // `text` as one line of a palette file can hold it: UTF-8 (a stray byte becomes U+FFFD),
-// control characters as spaces, no blanks at either end, at most MaxPaletteNameBytes long.
-std::string TidyName(std::string_view text);
+// control characters as spaces, no blanks at either end, at most `maxBytes` long.
+std::string TidyName(std::string_view text, std::size_t maxBytes = MaxPaletteNameBytes);
+
+// "name 2": the name that the `n`th of a name gets, cut so as to stay within
+// MaxPaletteNameBytes.
+std::string NumberedName(std::string_view name, int n);
 
 // "1e3a5f": the name of a colour that was written down without one.
 std::string HexDigits(const Color& color);

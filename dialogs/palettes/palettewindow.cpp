@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -68,9 +69,7 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
 {
     setWindowTitle(QString::fromUtf8("パレット"));
     setFont(DialogFont());
-    m_palettes->setAccessibleName(QString::fromUtf8("パレット"));
     m_filter->setPlaceholderText(QString::fromUtf8("名前か値で絞り込み"));
-    m_filter->setAccessibleName(QString::fromUtf8("絞り込み"));
     m_filter->setClearButtonEnabled(true);
     m_swatches->setAccessibleName(QString::fromUtf8("色"));
     m_background->setChecked(true);
@@ -85,14 +84,21 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
     auto* status = new QHBoxLayout;
     status->addWidget(m_pairNames, 1);
     status->addWidget(m_count);
+    auto* choice = new QFormLayout;
+    const auto addRow = [&](const char* label, QWidget* field) {
+        auto* text = new QLabel(QString::fromUtf8(label), this);
+        text->setBuddy(field);
+        choice->addRow(text, field);
+    };
+    addRow("パレット(&P):", m_palettes);
+    addRow("絞り込み(&S):", m_filter);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_palettes);
-    layout->addWidget(m_filter);
+    layout->addLayout(choice);
     layout->addWidget(m_swatches, 1);
     layout->addLayout(buttons);
     layout->addLayout(status);
 
-    connect(m_palettes, &QComboBox::activated, this, &CPaletteWindow::OnPaletteChosen);
+    connect(m_palettes, &QComboBox::currentIndexChanged, this, &CPaletteWindow::OnPaletteChosen);
     connect(m_filter, &QLineEdit::textChanged, this, &CPaletteWindow::OnFilterChanged);
     connect(m_filter, &QLineEdit::returnPressed, this, &CPaletteWindow::OnFilterReturn);
     connect(m_swatches, &QAbstractItemView::doubleClicked, this,
@@ -104,7 +110,10 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
 
     FillPaletteList();
     const std::string kept = keys::Read(keys::PaletteShown, keys::PaletteShownBuffer, m_iniPath);
-    m_palettes->setCurrentIndex(std::max(0, m_palettes->findData(FromUtf8(kept))));
+    {
+        const QSignalBlocker quiet(m_palettes);
+        m_palettes->setCurrentIndex(std::max(0, m_palettes->findData(FromUtf8(kept))));
+    }
     // Written once the user chooses another, not because the one kept has gone.
     m_shownKept = ShownId();
     ShowPalette(m_shownKept);
@@ -267,13 +276,26 @@ void CPaletteWindow::SaveState()
     m_shownKept = shown;
 }
 
+// Escape closes the window, as it closes a dialog; what is typed where nothing takes it goes to
+// the filter.
 void CPaletteWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Escape closes the window, as it closes a dialog.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
         close();
-    else
+    else if (!TypeIntoFilter(event))
         QWidget::keyPressEvent(event);
+}
+
+bool CPaletteWindow::TypeIntoFilter(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.front().isPrint() &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!typed && event->key() != Qt::Key_Backspace)
+        return false;
+    m_filter->setFocus();
+    QCoreApplication::sendEvent(m_filter, event);
+    return true;
 }
 
 // Down from the filter goes into the swatches; in the swatches Enter sets the colour and typing
@@ -297,14 +319,7 @@ bool CPaletteWindow::eventFilter(QObject* watched, QEvent* event)
             Choose(m_swatches->currentIndex().row());
         return true;
     }
-    const QString text = key->text();
-    const bool typed = !text.isEmpty() && text.front().isPrint() &&
-                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (!typed && key->key() != Qt::Key_Backspace)
-        return QWidget::eventFilter(watched, event);
-    m_filter->setFocus();
-    QCoreApplication::sendEvent(m_filter, event);
-    return true;
+    return TypeIntoFilter(key) || QWidget::eventFilter(watched, event);
 }
 
 void CPaletteWindow::OnImport()
@@ -333,7 +348,6 @@ void CPaletteWindow::OnImport()
     }
     FillPaletteList();
     m_palettes->setCurrentIndex(m_palettes->findData(FromUtf8(stored->file)));
-    ShowPalette(stored->file);
 }
 
 void CPaletteWindow::OnExport()

@@ -59,6 +59,7 @@ private:
     void OnExport();
     void Choose(int row);
     void ShowCount();
+    bool TypeIntoFilter(QKeyEvent* event);
 
     const std::string m_iniPath;
     const std::string m_folder;

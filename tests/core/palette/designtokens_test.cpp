@@ -40,9 +40,9 @@ TEST(DesignTokens, ValuesOfEveryKind)
          {{{255, 0, 0}, "g.b"}}},
         {R"j({"a": {"$value": "{b}"}, "b": {"$value": "{c}"}, "c": {"$value": "navy"}})j",
          {{{0, 0, 128}, "a"}, {{0, 0, 128}, "b"}, {{0, 0, 128}, "c"}}},
+        {R"j({"$value": {"$value": "red"}, "$type": {"$type": "color", "$value": "navy"}})j",
+         {{{255, 0, 0}, "$value"}, {{0, 0, 128}, "$type"}}},
         {R"j({"a": {"$value": "{a}"}, "b": {"$value": "\u0074an"}})j", {{{210, 180, 140}, "b"}}},
-        {R"j({"a": {"$value": "red", "$extensions": {"x": {"$value": "blue"}}}})j",
-         {{{255, 0, 0}, "a"}}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadDesignTokens(c.json).palette.colors, c.colors) << c.json;
@@ -54,7 +54,8 @@ TEST(DesignTokens, NoJsonNoPalette)
     for (const std::string& text :
          {std::string("{\"a\": {\"$value\": \"red\"}"), std::string("{\"a\": 1,}"),
           std::string("[{\"a\": {\"$value\": \"red\"}}]"), std::string("{\"a\": \"\\x\"}"),
-          std::string("{\"a\": 01}"), std::string("{} {}"), "{\"a\": " + deep + "}"})
+          std::string("{\"a\": 01}"), std::string("{\"$value\": \"\0\"}", 15), std::string("{} {}"),
+          "{\"a\": " + deep + "}"})
         EXPECT_EQ(ReadDesignTokens(text).problem, PaletteProblem::Unreadable) << text;
     EXPECT_EQ(ReadDesignTokens(R"j({"a": {"$value": "12px"}})j").problem, PaletteProblem::NoColor);
 }

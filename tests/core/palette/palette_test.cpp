@@ -55,6 +55,13 @@ TEST(Palette, RepeatsDroppedWhenAskedTooManyOrNoneRefused)
     EXPECT_EQ(read.palette.colors,
               (std::vector<PaletteColor>{{{1, 2, 3}, "a"}, {{1, 2, 4}, "a 2"}}));
 
+    PaletteBuilder longNames;
+    longNames.Add({1, 1, 1}, std::string(MaxPaletteNameBytes, 'a'));
+    longNames.Add({2, 2, 2}, std::string(MaxPaletteNameBytes, 'a'));
+    EXPECT_EQ(std::move(longNames).Finish().palette.colors[1].name,
+              std::string(MaxPaletteNameBytes - 2, 'a') + " 2")
+        << "a numbered name stays within the length a name may have";
+
     EXPECT_EQ(PaletteBuilder().Finish().problem, PaletteProblem::NoColor);
     PaletteBuilder many;
     std::size_t added = 0;

@@ -1,0 +1,16 @@
+// A style sheet or a page: never crashes, and what it reads is a palette every format writes and
+// reads back.
+#include "core/palette/stylesheetpalette.h"
+#include "palettecheck.h"
+
+#include <cstdint>
+#include <string_view>
+
+using namespace tessuvo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::CheckPalette(
+        ReadStyleSheetPalette(std::string_view(reinterpret_cast<const char*>(data), size)));
+    return 0;
+}
