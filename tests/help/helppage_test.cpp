@@ -76,8 +76,9 @@ TEST(HelpFileBuiltTest, HoldsEveryPageWellInsideTheBounds)
     chmFile* file = chm->open(TESSUVO_HELP_FILE);
     ASSERT_NE(file, nullptr);
     std::map<std::string, std::string> pages;
-    for (const char* page : {"/index.htm", "/colors.htm", "/preview.htm", "/palette.htm",
-                             "/eyedropper.htm", "/tags.htm", "/keyboard.htm", "/settings.htm"}) {
+    for (const char* page :
+         {"/index.htm", "/colors.htm", "/preview.htm", "/palette.htm", "/palettes.htm",
+          "/eyedropper.htm", "/tags.htm", "/keyboard.htm", "/settings.htm"}) {
         chmUnitInfo unit{};
         ASSERT_EQ(chm->resolveObject(file, page, &unit), CHM_RESOLVE_SUCCESS) << page;
         std::string& text = pages[page];
