@@ -10,18 +10,7 @@ using namespace tessuvo::test;
 
 namespace {
 
-class BuiltInPalettesTest : public SettingsFileTest
-{
-};
-
-TEST_F(BuiltInPalettesTest, TheNamedColoursInTheOrderOfTheCssList)
-{
-    const Palette named = NamedColorsPalette();
-    EXPECT_EQ(named.name, "CSSの色名");
-    ASSERT_EQ(named.colors.size(), 148u);
-    EXPECT_EQ(named.colors[0], (PaletteColor{{240, 248, 255}, "aliceblue"}));
-    EXPECT_EQ(named.colors[147], (PaletteColor{{154, 205, 50}, "yellowgreen"}));
-}
+using BuiltInPalettesTest = SettingsFileTest;
 
 TEST_F(BuiltInPalettesTest, RegisteredColoursOfBothSidesAsTheFileHoldsThem)
 {
@@ -34,10 +23,11 @@ TEST_F(BuiltInPalettesTest, RegisteredColoursOfBothSidesAsTheFileHoldsThem)
               (std::vector<PaletteColor>{{{1, 2, 3}, "背景色2"}, {{255, 0, 7}, "文字色1"}}));
 }
 
-TEST_F(BuiltInPalettesTest, HistoryColoursNewestFirstEachOnce)
+TEST(BuiltInPalettes, NamedColoursAndHistoryColoursNewestFirstEachOnce)
 {
     const ColorPair history[] = {
         {{255, 255, 255}, {0, 0, 0}}, {{30, 58, 95}, {255, 255, 255}}, {{0, 0, 0}, {30, 58, 95}}};
+    EXPECT_EQ(NamedColorsPalette().colors[147], (PaletteColor{{154, 205, 50}, "yellowgreen"}));
     EXPECT_EQ(HistoryColorsPalette(history).colors,
               (std::vector<PaletteColor>{{{255, 255, 255}, "背景色1"},
                                          {{0, 0, 0}, "文字色1"},

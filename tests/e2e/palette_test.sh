@@ -9,16 +9,8 @@ source "$here/common.sh"
 export XDG_DATA_HOME=$work/data XDG_STATE_HOME=$work/state XDG_CONFIG_HOME=$work/config
 palettes=$XDG_DATA_HOME/tessuvo/palettes
 
-wait_for_window() { # title
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
-
-wait_for_file() { # path
-    for _ in $(seq 50); do
-        [[ -s "$1" ]] && return
-        sleep 0.1
-    done
-}
+wait_for_window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+wait_for_file() { for _ in $(seq 50); do [[ -s "$1" ]] && return; sleep 0.1; done; }
 
 # The colours of a GIMP palette, one "R G B<TAB>name" line each.
 colours_of() { grep -a -E '^ *[0-9]' "$1"; }
@@ -27,10 +19,7 @@ colours_of() { grep -a -E '^ *[0-9]' "$1"; }
 through_file_dialog() { # key title path
     xdotool windowfocus --sync "$palette"
     xdotool key "$1"
-    local dialog
-    dialog=$(wait_for_window "$2")
-    [[ -n "$dialog" ]] || { echo "no dialog $2"; exit 1; }
-    xdotool windowfocus --sync "$dialog"
+    xdotool windowfocus --sync "$(wait_for_window "$2")"
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 10 "$3"
     xdotool key Return
@@ -60,8 +49,6 @@ xdotool key Return
 xdotool windowfocus --sync "$window"
 xdotool key alt+t f c # ﾂｰﾙ > 文字色 > ｺﾋﾟｰ
 check "Enter sets the text colour" "#FFF4D6" "$(clipboard_once '#FFF4D6')"
-xdotool key alt+t b c # ﾂｰﾙ > 背景色 > ｺﾋﾟｰ
-check "the background stays" "#FFFFFF" "$(clipboard_once '#FFFFFF')"
 
 # Written as CSS custom properties and as a GIMP palette, and each read back.
 through_file_dialog alt+e パレットを書き出す "$work/exported.css"
@@ -77,8 +64,6 @@ check "the custom properties read back the same colours and names" \
     "$(colours_of "$palettes/site.gpl")" "$(colours_of "$palettes/exported.gpl")"
 check "the GIMP palette reads back the same colours and names" \
     "$(colours_of "$palettes/site.gpl")" "$(colours_of "$palettes/site 2.gpl")"
-check "the GIMP palette reads back under its own name, numbered" \
-    "Name: site 2" "$(grep -a '^Name:' "$palettes/site 2.gpl")"
 
 # A palette copied into the folder by hand shows up when the window is next used.
 cp "$here/../data/palettes/harbour.gpl" "$palettes/"

@@ -2,14 +2,7 @@
 #include "core/palette/gimppalette.h"
 #include "palettecheck.h"
 
-#include <cstdint>
-#include <string_view>
-
-using namespace tessuvo;
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::CheckPalette(
-        ReadGimpPalette(std::string_view(reinterpret_cast<const char*>(data), size)));
-    return 0;
+    return tessuvo::fuzz::CheckReader(tessuvo::ReadGimpPalette, data, size);
 }

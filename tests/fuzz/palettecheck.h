@@ -2,8 +2,10 @@
 
 #include "core/palette/palettefile.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <set>
+#include <string_view>
 
 namespace tessuvo::fuzz {
 
@@ -34,6 +36,14 @@ inline void CheckPalette(const PaletteRead& read)
         if (ReadPaletteText(WritePaletteText(palette, written), readAs).palette.colors !=
             palette.colors)
             std::abort();
+}
+
+// The body of a reader's fuzz target.
+inline int CheckReader(PaletteRead (*read)(std::string_view), const std::uint8_t* data,
+                       std::size_t size)
+{
+    CheckPalette(read(std::string_view(reinterpret_cast<const char*>(data), size)));
+    return 0;
 }
 
 } // namespace tessuvo::fuzz

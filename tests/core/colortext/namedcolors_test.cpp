@@ -17,8 +17,6 @@ TEST(NamedColors, TheCssListInItsOrderOneHomeForReaderAndPalette)
         EXPECT_EQ(CssNamedColor(named.name), named.color) << named.name;
         EXPECT_EQ(ReadCssColor(named.name, {}), named.color) << named.name;
     }
-    EXPECT_EQ(CssNamedColor("RebeccaPurple"), (Color{0x66, 0x33, 0x99}));
-    EXPECT_EQ(CssNamedColor("transparent"), std::nullopt);
 }
 
 TEST(NamedColors, NearestByOkLabDistance)

@@ -50,12 +50,4 @@ TEST(GimpPalette, LinesOfOtherToolsAndHandEdits)
     EXPECT_EQ(ReadGimpPalette("GIMP Palette\nName: empty\n").problem, PaletteProblem::NoColor);
 }
 
-TEST(GimpPalette, NameFromTheFirstLinesAlone)
-{
-    EXPECT_EQ(GimpPaletteName("GIMP Palette\nName:  Site \nColumns: 3\n1 2 3 a\nName: late"),
-              "Site");
-    EXPECT_EQ(GimpPaletteName("GIMP Palette\n1 2 3 a\nName: late\n"), "");
-    EXPECT_EQ(GimpPaletteName("GIMP Pal"), std::nullopt);
-}
-
 } // namespace

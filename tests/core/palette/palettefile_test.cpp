@@ -1,9 +1,9 @@
 #include "core/palette/palettefile.h"
 #include "support/palettetest.h"
+#include "support/settingsfiletest.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tessuvo;
@@ -13,19 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PaletteFileTest : public ::testing::Test
+class PaletteFileTest : public SettingsFileTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("tessuvo-palettefile-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     std::string Path(const char* name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
 };
 
 TEST(PaletteFormats, ByTheFileNameOrAGimpHeader)
@@ -68,7 +59,7 @@ TEST_F(PaletteFileTest, FilesWithinTheBoundsNamedByThemselvesOrTheirFile)
     EXPECT_EQ(read.palette.colors.size(), 5u);
 
     const std::string big = Path("big.gpl");
-    std::ofstream(big) << "GIMP Palette\n1 2 3 a\n";
+    PutAt(big, "GIMP Palette\n1 2 3 a\n");
     fs::resize_file(big, MaxPaletteFileBytes + 1);
     EXPECT_EQ(ReadPaletteFile(big).problem, PaletteProblem::TooLarge);
     fs::resize_file(big, MaxPaletteFileBytes);
@@ -78,19 +69,13 @@ TEST_F(PaletteFileTest, FilesWithinTheBoundsNamedByThemselvesOrTheirFile)
     EXPECT_EQ(ReadPaletteFile(m_dir.string()).problem, PaletteProblem::Unreadable);
     ASSERT_EQ(::mkfifo(Path("fifo.css").c_str(), 0600), 0);
     EXPECT_EQ(ReadPaletteFile(Path("fifo.css")).problem, PaletteProblem::Unreadable);
-
-    std::string many = "GIMP Palette\n";
-    for (std::size_t i = 0; i <= MaxPaletteColors; ++i)
-        many += "1 2 3\n";
-    std::ofstream(Path("many.gpl")) << many;
-    EXPECT_EQ(ReadPaletteFile(Path("many.gpl")).problem, PaletteProblem::TooManyColors);
 }
 
 TEST_F(PaletteFileTest, AFileIsWrittenWholeOrLeftAsItWas)
 {
     const Palette palette{"p", 0, {{{1, 2, 3}, "a"}}};
     const std::string path = Path("out.json");
-    std::ofstream(path) << "before";
+    PutAt(path, "before");
     ASSERT_TRUE(WritePaletteFile(path, palette, ExportFormat::DesignTokens));
     EXPECT_EQ(ReadPaletteFile(path).palette.colors, palette.colors);
     EXPECT_FALSE(WritePaletteFile(Path("no/such/folder.gpl"), palette, ExportFormat::Gimp));
@@ -100,15 +85,6 @@ TEST_F(PaletteFileTest, AFileIsWrittenWholeOrLeftAsItWas)
     }
     fs::permissions(m_dir, fs::perms::owner_all);
     EXPECT_EQ(fs::directory_iterator(m_dir)->path().filename(), "out.json");
-}
-
-TEST(PaletteFormats, ProblemsSaidInOurWords)
-{
-    EXPECT_EQ(PaletteProblemText(PaletteProblem::NoColor, "site.css"),
-              "「site.css」に色が見つかりませんでした。");
-    for (const PaletteProblem problem :
-         {PaletteProblem::Unreadable, PaletteProblem::TooLarge, PaletteProblem::TooManyColors})
-        EXPECT_TRUE(PaletteProblemText(problem, "x").starts_with("「x」")) << int(problem);
 }
 
 } // namespace

@@ -35,10 +35,4 @@ TEST(TextPalette, AColourALineInAnyFormAPasteTakesItsNameAfterIt)
     }
 }
 
-TEST(TextPalette, EveryLineOfAFile)
-{
-    const PaletteRead read = ReadTextPalette("title\r\n#000001 a\n\n#000002 b\r#000003 c");
-    EXPECT_EQ(read.palette.colors.size(), 3u);
-}
-
 } // namespace
