@@ -46,11 +46,6 @@ constexpr std::array<std::pair<const char*, ExportFormat>, 3> ExportTypes{{
     {"デザイントークン JSON (*.json)", ExportFormat::DesignTokens},
 }};
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 std::string FileName(const std::string& path)
 {
     return std::filesystem::path(path).filename().string();
@@ -64,8 +59,7 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
       m_swatches(new SwatchView(this)),
       m_background(new QRadioButton(QString::fromUtf8("背景色(&B)"), this)),
       m_text(new QRadioButton(QString::fromUtf8("文字色(&F)"), this)),
-      m_pairNames(new QLabel(this)), m_count(new QLabel(this)),
-      m_export(new QPushButton(QString::fromUtf8("書き出す(&E)..."), this))
+      m_pairNames(new QLabel(this)), m_count(new QLabel(this))
 {
     setWindowTitle(QString::fromUtf8("パレット"));
     setFont(DialogFont());
@@ -74,6 +68,7 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
     m_swatches->setAccessibleName(QString::fromUtf8("色"));
     m_background->setChecked(true);
     auto* importButton = new QPushButton(QString::fromUtf8("読み込む(&I)..."), this);
+    m_export = new QPushButton(QString::fromUtf8("書き出す(&E)..."), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_background);
@@ -112,7 +107,8 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
     const std::string kept = keys::Read(keys::PaletteShown, keys::PaletteShownBuffer, m_iniPath);
     {
         const QSignalBlocker quiet(m_palettes);
-        m_palettes->setCurrentIndex(std::max(0, m_palettes->findData(FromUtf8(kept))));
+        m_palettes->setCurrentIndex(
+            std::max(0, m_palettes->findData(QString::fromStdString(kept))));
     }
     // Written once the user chooses another, not because the one kept has gone.
     m_shownKept = ShownId();
@@ -122,7 +118,7 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
 
 void CPaletteWindow::ShowPair(const Color& background, const Color& text)
 {
-    m_pairNames->setText(FromUtf8(PairNamesNote(background, text)));
+    m_pairNames->setText(QString::fromStdString(PairNamesNote(background, text)));
 }
 
 // The palettes the program offers, then those in the folder as it is now; the palette shown
@@ -138,7 +134,8 @@ void CPaletteWindow::FillPaletteList()
     if (!stored.empty())
         m_palettes->insertSeparator(m_palettes->count());
     for (const StoredPalette& palette : stored)
-        m_palettes->addItem(FromUtf8(palette.name), FromUtf8(palette.file));
+        m_palettes->addItem(QString::fromStdString(palette.name),
+                            QString::fromStdString(palette.file));
     m_palettes->setCurrentIndex(std::max(0, m_palettes->findData(shown)));
 }
 
@@ -147,26 +144,28 @@ std::string CPaletteWindow::ShownId() const
     return m_palettes->currentData().toString().toStdString();
 }
 
-Palette CPaletteWindow::LoadPalette(const std::string& id) const
+PaletteRead CPaletteWindow::LoadPalette(const std::string& id) const
 {
     if (id == NamedColorsPaletteName)
-        return NamedColorsPalette();
+        return {NamedColorsPalette()};
     if (id == RegisteredPaletteName)
-        return RegisteredColorsPalette(m_iniPath);
+        return {RegisteredColorsPalette(m_iniPath)};
     if (id == HistoryPaletteName)
-        return HistoryColorsPalette(ReadPairHistory(m_iniPath));
-    PaletteRead read = ReadPaletteFile(m_folder + id);
-    if (read.problem != PaletteProblem::None)
-        m_count->setText(FromUtf8(PaletteProblemText(read.problem, id)));
-    return std::move(read.palette);
+        return {HistoryColorsPalette(ReadPairHistory(m_iniPath))};
+    return ReadPaletteFile(m_folder + id);
 }
 
+// A palette file that went bad since it was listed shows empty, with the reason instead of the
+// count.
 void CPaletteWindow::ShowPalette(const std::string& id)
 {
-    m_count->clear();
-    m_swatches->ShowPalette(LoadPalette(id));
+    PaletteRead read = LoadPalette(id);
+    m_swatches->ShowPalette(std::move(read.palette));
     m_export->setEnabled(!m_swatches->Shown().colors.empty());
     m_swatches->Filter(m_filter->text());
+    m_count->setText(read.problem == PaletteProblem::None
+                         ? QString::fromUtf8("0 色")
+                         : QString::fromStdString(PaletteProblemText(read.problem, id)));
     ShowCount();
 }
 
@@ -174,7 +173,7 @@ void CPaletteWindow::ShowCount()
 {
     const int total = static_cast<int>(m_swatches->Shown().colors.size());
     if (total == 0)
-        return; // an empty palette keeps the note on why
+        return; // an empty palette keeps its note
     const int shown = m_swatches->ShownCount();
     m_count->setText(shown == total ? QString::fromUtf8("%1 色").arg(total)
                                     : QString::fromUtf8("%1 / %2 色").arg(shown).arg(total));
@@ -243,7 +242,7 @@ void CPaletteWindow::changeEvent(QEvent* event)
         return;
     }
     if (shown == RegisteredPaletteName || shown == HistoryPaletteName)
-        if (Palette palette = LoadPalette(shown); palette.colors != m_swatches->Shown().colors)
+        if (LoadPalette(shown).palette.colors != m_swatches->Shown().colors)
             ShowPalette(shown);
 }
 
@@ -326,9 +325,8 @@ void CPaletteWindow::OnImport()
 {
     const QString chosen = QFileDialog::getOpenFileName(
         this, QString::fromUtf8("パレットを読み込む"), QString(),
-        QString::fromUtf8(
-            "パレット、スタイルシート、ページ (*.gpl *.css *.scss *.sass *.less *.html "
-            "*.htm *.txt *.json);;すべてのファイル (*)"));
+        QString::fromUtf8("パレット、スタイルシート、ページ (*.gpl *.css *.scss *.less *.html "
+                          "*.htm *.txt *.json);;すべてのファイル (*)"));
     if (chosen.isEmpty())
         return;
     const std::string path = chosen.toStdString();
@@ -347,7 +345,7 @@ void CPaletteWindow::OnImport()
         return;
     }
     FillPaletteList();
-    m_palettes->setCurrentIndex(m_palettes->findData(FromUtf8(stored->file)));
+    m_palettes->setCurrentIndex(m_palettes->findData(QString::fromStdString(stored->file)));
 }
 
 void CPaletteWindow::OnExport()
@@ -355,24 +353,25 @@ void CPaletteWindow::OnExport()
     QStringList types;
     for (const auto& [type, format] : ExportTypes)
         types << QString::fromUtf8(type);
+    const auto formatOf = [&](const QString& type) {
+        return ExportTypes[std::max<qsizetype>(0, types.indexOf(type))].second;
+    };
     const auto suffixOf = [](ExportFormat format) {
         return QString::fromUtf8(ExtensionOf(format).substr(1));
     };
-    QString suggested = FromUtf8(m_swatches->Shown().name);
+    QString suggested = QString::fromStdString(m_swatches->Shown().name);
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
     QFileDialog dialog(this, QString::fromUtf8("パレットを書き出す"), suggested + ".gpl",
                        types.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffixOf(ExportFormat::Gimp));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& type) {
-        dialog.setDefaultSuffix(
-            suffixOf(ExportTypes[std::max<qsizetype>(0, types.indexOf(type))].second));
-    });
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&](const QString& type) { dialog.setDefaultSuffix(suffixOf(formatOf(type))); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const std::string path = dialog.selectedFiles().front().toStdString();
-    const ExportFormat format = ExportFormatOf(path).value_or(
-        ExportTypes[std::max<qsizetype>(0, types.indexOf(dialog.selectedNameFilter()))].second);
+    const ExportFormat format =
+        ExportFormatOf(path).value_or(formatOf(dialog.selectedNameFilter()));
     if (!WritePaletteFile(path, m_swatches->Shown(), format))
         MessageBoxA(this, "「" + FileName(path) + "」に書き出せませんでした。", ApplicationTitle,
                     MB_OK | MB_ICONEXCLAMATION);

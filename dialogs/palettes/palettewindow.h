@@ -48,7 +48,7 @@ protected:
 private:
     void FillPaletteList();
     void Place();
-    Palette LoadPalette(const std::string& id) const;
+    PaletteRead LoadPalette(const std::string& id) const;
     std::string ShownId() const;
     void ShowPalette(const std::string& id);
 
@@ -70,7 +70,7 @@ private:
     QRadioButton* m_text;
     QLabel* m_pairNames;
     QLabel* m_count;
-    QPushButton* m_export;
+    QPushButton* m_export = nullptr;
     // As the settings file had them, or as the window was first placed: written when they differ.
     QRect m_geometryKept;
     std::string m_shownKept;
