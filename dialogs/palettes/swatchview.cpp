@@ -137,6 +137,7 @@ SwatchView::SwatchView(QWidget* parent)
 
 void SwatchView::ShowPalette(Palette palette)
 {
+    m_model->Show({}); // no row left pointing into the palette replaced
     m_palette = std::move(palette);
     m_search = PaletteSearch(m_palette);
     m_model->Show(m_search.Matching({}));
