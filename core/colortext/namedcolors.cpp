@@ -1,6 +1,6 @@
 #include "namedcolors.h"
 
-#include "core/readability/contrast.h"
+#include "core/colormath/oklab.h"
 #include "core/text/ascii.h"
 
 #include <algorithm>
@@ -210,10 +210,10 @@ NearestName NearestNamedColor(const Color& color)
     static const auto labs = [] {
         std::array<OkLab, std::size(kNamedColors)> out{};
         std::transform(std::begin(kNamedColors), std::end(kNamedColors), out.begin(),
-                       [](const NamedColor& named) { return ToOkLab(named.color); });
+                       [](const NamedColor& named) { return OkLabFromColor(named.color); });
         return out;
     }();
-    const OkLab lab = ToOkLab(color);
+    const OkLab lab = OkLabFromColor(color);
     std::size_t best = 0;
     for (std::size_t i = 1; i < labs.size(); ++i)
         if (Distance(lab, labs[i]) < Distance(lab, labs[best]))

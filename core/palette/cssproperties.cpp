@@ -1,6 +1,6 @@
 #include "cssproperties.h"
 
-#include "core/colortext/notation.h"
+#include "core/color/hex.h"
 
 namespace tessuvo {
 

@@ -1,7 +1,7 @@
 #include "designtokens.h"
 
+#include "core/color/hex.h"
 #include "core/colortext/csscolor.h"
-#include "core/colortext/notation.h"
 #include "jsoncursor.h"
 
 #include <algorithm>

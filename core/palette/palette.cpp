@@ -1,8 +1,7 @@
 #include "palette.h"
 
+#include "core/color/hex.h"
 #include "core/textbox/codepage.h"
-
-#include <cstdio>
 
 namespace tessuvo {
 
@@ -47,9 +46,8 @@ std::string NumberedName(std::string_view name, int n)
 
 std::string HexDigits(const Color& color)
 {
-    char digits[7];
-    std::snprintf(digits, sizeof digits, "%02x%02x%02x", color.red & 0xFF, color.green & 0xFF,
-                  color.blue & 0xFF);
+    std::string digits;
+    AppendHexDigits(digits, color, LetterCase::Lower);
     return digits;
 }
 

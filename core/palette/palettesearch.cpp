@@ -1,6 +1,6 @@
 #include "palettesearch.h"
 
-#include "core/colortext/notation.h"
+#include "core/color/hex.h"
 #include "core/text/ascii.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "swatchview.h"
 
-#include "core/colortext/notation.h"
+#include "core/color/hex.h"
 
 #include <QAbstractListModel>
 #include <QPainter>

@@ -20,6 +20,7 @@ TEST(TextPalette, AColourALineInAnyFormAPasteTakesItsNameAfterIt)
         {"oklch(0.5 0 0)", {{{99, 99, 99}, "636363"}}},
         {"navy", {{{0, 0, 128}, "000080"}}},
         {"2E8B57\tbare hex", {{{46, 139, 87}, "bare hex"}}},
+        {"255 128 0 orange", {{{255, 128, 0}, "orange"}}},
         {"background: #1e3a5f;", {{{30, 58, 95}, "1e3a5f"}}},
         {"color: red", {{{255, 0, 0}, "ff0000"}}},
         {"#ff000080 over white", {{{255, 127, 127}, "over white"}}},
