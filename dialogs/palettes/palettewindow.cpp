@@ -24,8 +24,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <array>
+#include <chrono>
 #include <filesystem>
 
 namespace tessuvo {
@@ -34,6 +36,7 @@ namespace {
 
 constexpr int MinimumWidth = 300;
 constexpr QSize FirstSize(440, 420);
+constexpr std::chrono::milliseconds PlaceSavingDelay(500);
 
 // The palettes the program offers, in the order of the list; the user's own follow.
 constexpr const char* BuiltIn[] = {NamedColorsPaletteName, RegisteredPaletteName,
@@ -53,13 +56,15 @@ std::string FileName(const std::string& path)
 
 } // namespace
 
-CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget* owner)
-    : QWidget(owner, Qt::Window), m_iniPath(std::move(iniPath)), m_folder(std::move(folder)),
+CPaletteWindow::CPaletteWindow(std::string iniPath, std::string historyPath, std::string folder,
+                               QWidget* owner)
+    : QWidget(owner, Qt::Window), m_iniPath(std::move(iniPath)),
+      m_historyPath(std::move(historyPath)), m_folder(std::move(folder)),
       m_palettes(new QComboBox(this)), m_filter(new QLineEdit(this)),
       m_swatches(new SwatchView(this)),
       m_background(new QRadioButton(QString::fromUtf8("背景色(&B)"), this)),
       m_text(new QRadioButton(QString::fromUtf8("文字色(&F)"), this)),
-      m_pairNames(new QLabel(this)), m_count(new QLabel(this))
+      m_pairNames(new QLabel(this)), m_count(new QLabel(this)), m_placeSaver(new QTimer(this))
 {
     setWindowTitle(QString::fromUtf8("パレット"));
     setFont(DialogFont());
@@ -102,6 +107,9 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
     connect(m_export, &QPushButton::clicked, this, &CPaletteWindow::OnExport);
     m_filter->installEventFilter(this);
     m_swatches->installEventFilter(this);
+    m_placeSaver->setSingleShot(true);
+    m_placeSaver->setInterval(PlaceSavingDelay);
+    connect(m_placeSaver, &QTimer::timeout, this, &CPaletteWindow::SaveState);
 
     FillPaletteList();
     const std::string kept = keys::Read(keys::PaletteShown, keys::PaletteShownBuffer, m_iniPath);
@@ -114,6 +122,12 @@ CPaletteWindow::CPaletteWindow(std::string iniPath, std::string folder, QWidget*
     m_shownKept = ShownId();
     ShowPalette(m_shownKept);
     resize(FirstSize);
+}
+
+// As every addition's setting, what changed is written however the program ends.
+CPaletteWindow::~CPaletteWindow()
+{
+    SaveState();
 }
 
 void CPaletteWindow::ShowPair(const Color& background, const Color& text)
@@ -151,7 +165,7 @@ PaletteRead CPaletteWindow::LoadPalette(const std::string& id) const
     if (id == RegisteredPaletteName)
         return {RegisteredColorsPalette(m_iniPath)};
     if (id == HistoryPaletteName)
-        return {HistoryColorsPalette(ReadPairHistory(m_iniPath))};
+        return {HistoryColorsPalette(ReadPairHistory(m_historyPath))};
     return ReadPaletteFile(m_folder + id);
 }
 
@@ -182,6 +196,7 @@ void CPaletteWindow::ShowCount()
 void CPaletteWindow::OnPaletteChosen()
 {
     ShowPalette(ShownId());
+    SaveState();
 }
 
 void CPaletteWindow::OnFilterChanged(const QString& query)
@@ -244,6 +259,18 @@ void CPaletteWindow::changeEvent(QEvent* event)
     if (shown == RegisteredPaletteName || shown == HistoryPaletteName)
         if (LoadPalette(shown).palette.colors != m_swatches->Shown().colors)
             ShowPalette(shown);
+}
+
+void CPaletteWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    m_placeSaver->start();
+}
+
+void CPaletteWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_placeSaver->start();
 }
 
 void CPaletteWindow::closeEvent(QCloseEvent* event)

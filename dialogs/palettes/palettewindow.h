@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace tessuvo {
 
@@ -26,14 +27,14 @@ class CPaletteWindow final : public QWidget
     Q_OBJECT
 
 public:
-    // `iniPath` holds the registered colours and the window's own settings; `folder` the
-    // user's palettes.
-    CPaletteWindow(std::string iniPath, std::string folder, QWidget* owner);
+    // `iniPath` holds the registered colours and the window's own settings, `historyPath` the
+    // history of pairs, `folder` the user's palettes.
+    CPaletteWindow(std::string iniPath, std::string historyPath, std::string folder,
+                   QWidget* owner);
+    ~CPaletteWindow() override;
 
     // The pair as the owner shows it now, named in the status line.
     void ShowPair(const Color& background, const Color& text);
-    // Writes the window's place and size and the palette shown, each only when it changed.
-    void SaveState();
 
 signals:
     void colorChosen(tessuvo::ColorTarget target, const tessuvo::Color& color);
@@ -41,6 +42,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,8 +63,11 @@ private:
     void Choose(int row);
     void ShowCount();
     bool TypeIntoFilter(QKeyEvent* event);
+    // Writes the window's place and size and the palette shown, each only when it changed.
+    void SaveState();
 
     const std::string m_iniPath;
+    const std::string m_historyPath;
     const std::string m_folder;
     QComboBox* m_palettes;
     QLineEdit* m_filter;
@@ -71,6 +77,8 @@ private:
     QLabel* m_pairNames;
     QLabel* m_count;
     QPushButton* m_export = nullptr;
+    // A move or a resize is written once the window has stood still a moment.
+    QTimer* m_placeSaver;
     // As the settings file had them, or as the window was first placed: written when they differ.
     QRect m_geometryKept;
     std::string m_shownKept;
