@@ -6,7 +6,6 @@
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
-export XDG_DATA_HOME=$work/data XDG_STATE_HOME=$work/state XDG_CONFIG_HOME=$work/config
 palettes=$XDG_DATA_HOME/tessuvo/palettes
 
 wait_for_window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
