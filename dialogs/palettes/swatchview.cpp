@@ -1,6 +1,7 @@
 #include "swatchview.h"
 
 #include "core/color/hex.h"
+#include "platform/qtcolor.h"
 
 #include <QAbstractListModel>
 #include <QPainter>
@@ -90,7 +91,7 @@ public:
             painter->fillRect(cell, option.palette.highlight());
         const int side = cell.height() - 2 * Padding;
         const QRect swatch(cell.left() + Padding, cell.top() + Padding, side, side);
-        painter->fillRect(swatch, QColor(entry->color.red, entry->color.green, entry->color.blue));
+        painter->fillRect(swatch, ToQColor(entry->color));
         painter->setPen(option.palette.color(QPalette::Mid));
         painter->drawRect(swatch.adjusted(0, 0, -1, -1));
 
