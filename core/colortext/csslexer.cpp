@@ -1,5 +1,6 @@
 #include "csslexer.h"
 
+#include "core/color/hex.h"
 #include "core/text/ascii.h"
 #include "core/textbox/codepage.h"
 
@@ -18,7 +19,7 @@ bool IsDigit(char c)
 
 bool IsHexDigit(char c)
 {
-    return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f');
+    return HexDigitValue(c) >= 0;
 }
 
 bool IsNameStart(char c)

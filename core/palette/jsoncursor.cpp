@@ -1,5 +1,6 @@
 #include "jsoncursor.h"
 
+#include "core/color/hex.h"
 #include "core/textbox/codepage.h"
 
 #include <charconv>
@@ -11,17 +12,6 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int HexDigit(char c)
-{
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -152,7 +142,7 @@ std::optional<std::string> JsonCursor::String()
         const auto unit = [&](std::size_t at) {
             long value = 0;
             for (std::size_t i = 0; i < 4; ++i) {
-                const int digit = HexDigit(At(at + i));
+                const int digit = HexDigitValue(At(at + i));
                 if (digit < 0)
                     return -1L;
                 value = value * 16 + digit;
