@@ -277,9 +277,7 @@ std::string CssUnescape(std::string_view written)
         long codePoint = 0;
         for (int digits = 0; digits < 6 && pos < written.size() && IsHexDigit(written[pos]);
              ++digits, ++pos)
-            codePoint =
-                codePoint * 16 +
-                (IsDigit(written[pos]) ? written[pos] - '0' : AsciiLower(written[pos]) - 'a' + 10);
+            codePoint = codePoint * 16 + HexDigitValue(written[pos]);
         if (pos < written.size() && IsAsciiSpace(written[pos]))
             pos += written.substr(pos, 2) == "\r\n" ? 2 : 1;
         AppendUtf8(out, codePoint == 0 ? 0xFFFD : codePoint);
