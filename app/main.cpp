@@ -1,5 +1,8 @@
+#include "cli/commandline.h"
+#include "cli/contrastcommand.h"
+#include "cli/convertcommand.h"
+#include "cli/pickcommand.h"
 #include "colorpickapp.h"
-#include "commandline.h"
 #include "platform/sessiondisplay.h"
 #include "res/version.h"
 
@@ -11,9 +14,10 @@
 
 int main(int argc, char* argv[])
 {
-    // Read before Qt starts, so that none of it needs a display.
+    // Read before Qt starts, so that none of it needs a display; --convert and --contrast end
+    // here, without Qt.
     using Action = tessuvo::CommandLine::Action;
-    const tessuvo::CommandLine command = tessuvo::ReadCommandLine(argc, argv);
+    tessuvo::CommandLine command = tessuvo::ReadCommandLine(argc, argv);
     switch (command.action) {
     case Action::PrintUsage:
         std::fputs(tessuvo::UsageText, stdout);
@@ -22,16 +26,21 @@ int main(int argc, char* argv[])
         std::printf("%s\n", tessuvo::res::VersionLine);
         return 0;
     case Action::Refuse:
-        tessuvo::ReportRefusedOption(command.refused);
+        std::fprintf(stderr, "%s\n", command.refusal.c_str());
         return 2;
+    case Action::Convert:
+        return tessuvo::RunConvert(command.colors[0], command.format);
+    case Action::Contrast:
+        return tessuvo::RunContrast(command.colors[0], command.colors[1], command.required);
     case Action::Run:
+    case Action::Pick:
         break;
     }
     // Without a display Qt's platform plugin would abort with a message meant for developers.
-    std::vector<char*> args(argv, argv + argc);
+    std::vector<char*>& args = command.qtArguments;
     std::optional<tessuvo::SessionDisplay> display;
     std::string platform;
-    if (!tessuvo::PlatformChosen(argc, argv)) {
+    if (!tessuvo::PlatformChosen(static_cast<int>(args.size()), args.data())) {
         display.emplace();
         if (display->Platform().empty()) {
             std::fputs("tessuvo: no display found; start it in a desktop session (X11 or "
@@ -54,9 +63,11 @@ int main(int argc, char* argv[])
     // Qt has taken the options it read; one left is one this platform does not take (-display
     // on Wayland, say).
     if (qtArgc > 1) {
-        tessuvo::ReportRefusedOption(args[1]);
+        std::fprintf(stderr, "%s\n", tessuvo::RefusedOption(args[1]).c_str());
         return 2;
     }
+    if (command.action == Action::Pick)
+        return tessuvo::RunPick(command.format, command.copy);
     // The main window's modal loop is the program's only event loop.
     tessuvo::CColorPickApp().InitInstance();
     return 0;
