@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <utility>
 
 namespace tessuvo {
 
@@ -111,18 +112,15 @@ private:
         return true;
     }
 
-    // The values that follow `option`, named `what` in the refusal when one is missing.
-    std::vector<std::string_view> Values(std::string_view option, std::string_view arg,
+    // The values of `option`, the first of them maybe after its "=", named `what` in the
+    // refusal when one is missing.
+    std::vector<std::string_view> Values(std::string_view option,
                                          std::initializer_list<const char*> what)
     {
         std::vector<std::string_view> values;
-        if (m_attached && what.size() != 1) {
-            m_refusal = RefusedOption(arg);
-            return values;
-        }
         for (const char* value : what) {
             if (m_attached)
-                values.push_back(*m_attached);
+                values.push_back(*std::exchange(m_attached, std::nullopt));
             else if (m_next < m_argc)
                 values.push_back(m_argv[m_next++]);
             else {
@@ -146,12 +144,12 @@ private:
         if (what.size() == 0)
             Flag(arg);
         else
-            m_command.colors = Values(option, arg, what);
+            m_command.colors = Values(option, what);
     }
 
     void Format(std::string_view option)
     {
-        const auto value = Values(option, option, {"形式"});
+        const auto value = Values(option, {"形式"});
         if (value.empty())
             return;
         m_command.format = CopyFormatNamed(value[0]);
@@ -162,7 +160,7 @@ private:
 
     void Require(std::string_view option)
     {
-        const auto value = Values(option, option, {"基準"});
+        const auto value = Values(option, {"基準"});
         if (value.empty())
             return;
         m_command.required = ContrastLevelNamed(value[0]);
