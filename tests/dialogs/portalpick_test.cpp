@@ -297,6 +297,24 @@ TEST_F(PortalPickTest, NoPortalShowsTheMessage)
     EXPECT_TRUE(m_portal->requests.isEmpty());
 }
 
+// Whoever waits for a pick hears of its end without a colour: a cancel, a failure, an answer
+// without a colour, no answer in time.
+TEST_F(PortalPickTest, AnEndWithoutAColourIsTold)
+{
+    SetPortalTimeout(std::chrono::milliseconds(200));
+    const std::optional<FakePortal::Answer> answers[] = {
+        FakePortal::Answer{1, Color{1, 1, 1}}, FakePortal::Answer{2, std::nullopt},
+        FakePortal::Answer{0, std::nullopt}, std::nullopt};
+    for (const auto& answer : answers) {
+        m_portal->answer = answer;
+        int taken = 0, missed = 0;
+        PickColorThroughPortal(
+            m_dlg.get(), [&](const Color&) { ++taken; }, [&] { ++missed; });
+        ASSERT_TRUE(WaitFor([&] { return missed == 1; }));
+        EXPECT_EQ(0, taken);
+    }
+}
+
 // The gradation dialog's eyedropper: the colour goes to its bars and its result follows.
 TEST_F(PortalPickTest, GradationDialogTakesTheColour)
 {
