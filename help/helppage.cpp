@@ -1,5 +1,7 @@
 #include "helppage.h"
 
+#include "core/text/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -27,18 +29,13 @@ bool IsNameChar(char c)
            c == ':';
 }
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Reads a tag: its name from `pos` (lower case) and `pos` past its closing '>', stepping over
 // quoted attribute values that may hold one.
 std::string ReadTag(std::string_view html, std::size_t& pos)
 {
     std::string name;
     while (pos < html.size() && IsNameChar(html[pos]))
-        name += Lower(html[pos++]);
+        name += AsciiLower(html[pos++]);
     char quote = 0;
     while (pos < html.size()) {
         const char c = html[pos++];
@@ -56,7 +53,7 @@ std::size_t FindNoCase(std::string_view html, std::string_view what, std::size_t
 {
     const auto at =
         std::search(html.begin() + static_cast<std::ptrdiff_t>(from), html.end(), what.begin(),
-                    what.end(), [](char a, char b) { return Lower(a) == Lower(b); });
+                    what.end(), [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
     return static_cast<std::size_t>(at - html.begin());
 }
 

@@ -1,10 +1,11 @@
 #include "csscolor.h"
 
 #include "core/colormath/colorspaces.h"
+#include "core/text/ascii.h"
+#include "csslexer.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -180,40 +181,17 @@ constexpr std::size_t kLongestName = 20; // "lightgoldenrodyellow"
 // Beyond this every component is saturated already; the conversions stay finite below it.
 constexpr double kLargestMagnitude = 1e6;
 
-char Lower(char c)
+bool IsKeyword(std::string_view text, std::string_view keyword)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool IsKeyword(std::string_view text, std::string_view lowerKeyword)
-{
-    return text.size() == lowerKeyword.size() &&
-           std::equal(text.begin(), text.end(), lowerKeyword.begin(),
-                      [](char a, char b) { return Lower(a) == b; });
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
+    return EqualsIgnoringAsciiCase(text, keyword);
 }
 
 int HexValue(char c)
 {
-    if (IsDigit(c))
+    if (c >= '0' && c <= '9')
         return c - '0';
-    const char lower = Lower(c);
+    const char lower = AsciiLower(c);
     return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
-bool IsNameStart(char c)
-{
-    return (Lower(c) >= 'a' && Lower(c) <= 'z') || c == '_' ||
-           static_cast<unsigned char>(c) >= 0x80;
-}
-
-bool IsNameChar(char c)
-{
-    return IsNameStart(c) || IsDigit(c) || c == '-';
 }
 
 // A component of a colour function: a number, a percentage, an angle in degrees, or `none`.
@@ -230,130 +208,33 @@ struct Component
     double value = 0;
 };
 
-// Walks a colour text the way the CSS tokenizer would, as far as colour values need it.
-class Cursor
+std::optional<Component> ComponentValue(const CssToken& token)
 {
-public:
-    explicit Cursor(std::string_view text) : m_text(text) {}
-
-    bool AtEnd() const { return m_pos >= m_text.size(); }
-    std::size_t Position() const { return m_pos; }
-    void Rewind(std::size_t pos) { m_pos = pos; }
-
-    bool Take(char c)
-    {
-        if (AtEnd() || m_text[m_pos] != c)
-            return false;
-        ++m_pos;
-        return true;
-    }
-
-    // White space and comments.
-    void SkipSpace()
-    {
-        while (!AtEnd()) {
-            const char c = m_text[m_pos];
-            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
-                ++m_pos;
-            } else if (c == '/' && At(1) == '*') {
-                const std::size_t end = m_text.find("*/", m_pos + 2);
-                m_pos = end == std::string_view::npos ? m_text.size() : end + 2;
-            } else {
-                break;
-            }
-        }
-    }
-
-    bool AtName() const
-    {
-        return IsNameStart(At(0)) || (At(0) == '-' && (IsNameStart(At(1)) || At(1) == '-'));
-    }
-
-    std::string_view Name()
-    {
-        const std::size_t start = m_pos;
-        while (!AtEnd() && IsNameChar(m_text[m_pos]))
-            ++m_pos;
-        return m_text.substr(start, m_pos - start);
-    }
-
-    std::optional<double> Number();
-    std::optional<Component> ComponentValue();
-
-private:
-    char At(std::size_t ahead) const
-    {
-        return m_pos + ahead < m_text.size() ? m_text[m_pos + ahead] : '\0';
-    }
-
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-};
-
-std::optional<double> Cursor::Number()
-{
-    std::size_t p = m_pos;
-    const auto digitAt = [&](std::size_t i) { return i < m_text.size() && IsDigit(m_text[i]); };
-    const bool negative = At(0) == '-';
-    if (At(0) == '+' || negative)
-        ++p;
-    const std::size_t start = p;
-    while (digitAt(p))
-        ++p;
-    if (p < m_text.size() && m_text[p] == '.' && digitAt(p + 1)) {
-        p += 2;
-        while (digitAt(p))
-            ++p;
-    } else if (p == start) {
-        return std::nullopt;
-    }
-    bool negativeExponent = false;
-    if (p < m_text.size() && (m_text[p] == 'e' || m_text[p] == 'E')) {
-        std::size_t q = p + 1;
-        const bool sign = q < m_text.size() && (m_text[q] == '+' || m_text[q] == '-');
-        negativeExponent = sign && m_text[q] == '-';
-        q += sign ? 1 : 0;
-        if (digitAt(q)) {
-            p = q;
-            while (digitAt(p))
-                ++p;
-        }
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(m_text.data() + start, m_text.data() + p, value);
-    if (error == std::errc::result_out_of_range)
-        value = negativeExponent ? 0 : kLargestMagnitude;
-    else if (error != std::errc() || end != m_text.data() + p)
-        return std::nullopt;
-    m_pos = p;
-    value = std::min(value, kLargestMagnitude);
-    return negative ? -value : value;
-}
-
-std::optional<Component> Cursor::ComponentValue()
-{
-    if (AtName()) {
-        if (!IsKeyword(Name(), "none"))
+    const double number = std::clamp(token.number, -kLargestMagnitude, kLargestMagnitude);
+    switch (token.kind) {
+    case CssToken::Kind::Ident:
+        if (!IsKeyword(token.text, "none"))
             return std::nullopt;
         return Component{Component::Kind::None, 0};
-    }
-    const auto number = Number();
-    if (!number)
+    case CssToken::Kind::Number:
+        return Component{Component::Kind::Number, number};
+    case CssToken::Kind::Percentage:
+        return Component{Component::Kind::Percentage, number};
+    case CssToken::Kind::Dimension:
+        break;
+    default:
         return std::nullopt;
-    if (Take('%'))
-        return Component{Component::Kind::Percentage, *number};
-    if (!AtName())
-        return Component{Component::Kind::Number, *number};
-    const std::string_view unit = Name();
+    }
+    const std::string_view unit = token.text;
     double degrees = 0;
     if (IsKeyword(unit, "deg"))
-        degrees = *number;
+        degrees = number;
     else if (IsKeyword(unit, "grad"))
-        degrees = *number * 0.9;
+        degrees = number * 0.9;
     else if (IsKeyword(unit, "rad"))
-        degrees = *number * 180 / std::numbers::pi;
+        degrees = number * 180 / std::numbers::pi;
     else if (IsKeyword(unit, "turn"))
-        degrees = *number * 360;
+        degrees = number * 360;
     else
         return std::nullopt;
     return Component{Component::Kind::Angle, degrees};
@@ -368,19 +249,19 @@ struct Arguments
     bool legacy = false; // the comma syntax
 };
 
-std::optional<Arguments> ParseArguments(Cursor& in, bool commasAllowed)
+std::optional<Arguments> ParseArguments(CssLexer& in, bool commasAllowed)
 {
     Arguments args;
     int commas = 0;
     bool slash = false;
     bool separatorPending = false;
     for (;;) {
-        in.SkipSpace();
-        if (in.AtEnd())
+        const CssToken token = in.NextNonSpace();
+        if (token.kind == CssToken::Kind::End)
             return std::nullopt;
-        if (in.Take(')'))
+        if (token.IsDelim(')'))
             break;
-        if (in.Take(',')) {
+        if (token.IsDelim(',')) {
             if (!commasAllowed || separatorPending || args.count == 0 ||
                 (commas == 0 && args.count > 1))
                 return std::nullopt;
@@ -388,7 +269,7 @@ std::optional<Arguments> ParseArguments(Cursor& in, bool commasAllowed)
             separatorPending = true;
             continue;
         }
-        if (in.Take('/')) {
+        if (token.IsDelim('/')) {
             if (commas > 0 || slash || args.count != 3)
                 return std::nullopt;
             slash = separatorPending = true;
@@ -396,7 +277,7 @@ std::optional<Arguments> ParseArguments(Cursor& in, bool commasAllowed)
         }
         if (args.count == 4 || (commas > 0 && !separatorPending))
             return std::nullopt;
-        const auto value = in.ComponentValue();
+        const auto value = ComponentValue(token);
         if (!value)
             return std::nullopt;
         args.values[args.count++] = *value;
@@ -559,10 +440,10 @@ std::optional<PredefinedSpace> SpaceNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<CssColorValue> ColorFunction(Cursor& in)
+std::optional<CssColorValue> ColorFunction(CssLexer& in)
 {
-    in.SkipSpace();
-    const auto space = in.AtName() ? SpaceNamed(in.Name()) : std::nullopt;
+    const CssToken name = in.NextNonSpace();
+    const auto space = name.kind == CssToken::Kind::Ident ? SpaceNamed(name.text) : std::nullopt;
     const auto args = space ? ParseArguments(in, false) : std::nullopt;
     if (!args)
         return std::nullopt;
@@ -583,7 +464,7 @@ std::optional<CssColorValue> ColorFunction(Cursor& in)
     return FromUnitRgb(MapIntoSrgb(XyzD65FromPredefined(*space, coords)), *alpha);
 }
 
-std::optional<CssColorValue> Function(std::string_view name, Cursor& in)
+std::optional<CssColorValue> Function(std::string_view name, CssLexer& in)
 {
     if (IsKeyword(name, "color"))
         return ColorFunction(in);
@@ -629,18 +510,19 @@ std::optional<CssColorValue> Hex(std::string_view digits)
                          static_cast<double>(channels[2]), channels[3] / 255.0};
 }
 
-std::optional<CssColorValue> Value(Cursor& in)
+std::optional<CssColorValue> Value(const CssToken& token, CssLexer& in)
 {
-    if (in.Take('#')) {
-        const std::string_view digits = in.Name();
-        return Hex(digits);
-    }
-    if (!in.AtName())
+    switch (token.kind) {
+    case CssToken::Kind::Hash:
+        return Hex(token.text);
+    case CssToken::Kind::Function:
+        return Function(token.text, in);
+    case CssToken::Kind::Ident:
+        break;
+    default:
         return std::nullopt;
-    const std::string_view name = in.Name();
-    if (in.Take('('))
-        return Function(name, in);
-    const auto named = CssNamedColor(name);
+    }
+    const auto named = CssNamedColor(token.text);
     if (!named)
         return std::nullopt;
     return CssColorValue{static_cast<double>(named->red), static_cast<double>(named->green),
@@ -669,7 +551,7 @@ std::optional<Color> CssNamedColor(std::string_view name)
     if (name.size() > kLongestName)
         return std::nullopt;
     char lower[kLongestName];
-    std::transform(name.begin(), name.end(), lower, Lower);
+    std::transform(name.begin(), name.end(), lower, AsciiLower);
     const std::string_view key(lower, name.size());
     const auto found = std::lower_bound(
         std::begin(kNamedColors), std::end(kNamedColors), key,
@@ -682,30 +564,28 @@ std::optional<Color> CssNamedColor(std::string_view name)
 
 std::optional<CssColorValue> ParseCssColor(std::string_view text)
 {
-    Cursor in(text);
-    in.SkipSpace();
+    CssLexer in(text);
+    CssToken token = in.NextNonSpace();
     auto property = CssColorProperty::None;
-    if (in.AtName()) {
-        const std::size_t start = in.Position();
-        const std::string_view name = in.Name();
-        in.SkipSpace();
-        if (in.Take(':')) {
-            const auto named = PropertyNamed(name);
+    if (token.kind == CssToken::Kind::Ident) {
+        const std::size_t afterName = in.Position();
+        if (in.NextNonSpace().IsDelim(':')) {
+            const auto named = PropertyNamed(token.text);
             if (!named)
                 return std::nullopt;
             property = *named;
-            in.SkipSpace();
+            token = in.NextNonSpace();
         } else {
-            in.Rewind(start);
+            in.Rewind(afterName);
         }
     }
-    auto value = Value(in);
+    auto value = Value(token, in);
     if (!value)
         return std::nullopt;
-    in.SkipSpace();
-    if (in.Take(';'))
-        in.SkipSpace();
-    if (!in.AtEnd())
+    CssToken rest = in.NextNonSpace();
+    if (rest.IsDelim(';'))
+        rest = in.NextNonSpace();
+    if (rest.kind != CssToken::Kind::End)
         return std::nullopt;
     value->property = property;
     return value;

@@ -1,7 +1,10 @@
 #include "pastedtext.h"
 
+#include "core/text/ascii.h"
 #include "csscolor.h"
+#include "csslexer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tessuvo {
@@ -43,7 +46,6 @@ constexpr Property Properties[] = {
     {"text", Syntax::Html, Role::Text},
     {"color", Syntax::Html, Role::Text},
 };
-constexpr std::size_t LongestName = 18;
 
 struct Value
 {
@@ -55,54 +57,19 @@ struct Value
     explicit operator bool() const { return !text.empty(); }
 };
 
-bool IsNameChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '_';
-}
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // "r,g,b" with three numbers 0..255, spaces allowed around them.
 std::optional<Color> DecimalTriple(std::string_view text)
 {
     std::array<int, 3> channels{};
     std::size_t pos = 0;
     for (std::size_t i = 0; i < 3; ++i) {
-        while (pos < text.size() && IsSpace(text[pos]))
+        while (pos < text.size() && IsAsciiSpace(text[pos]))
             ++pos;
         const std::size_t start = pos;
         int value = 0;
         while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && pos - start < 3)
             value = value * 10 + (text[pos++] - '0');
-        while (pos < text.size() && IsSpace(text[pos]))
+        while (pos < text.size() && IsAsciiSpace(text[pos]))
             ++pos;
         if (pos == start || value > 255)
             return std::nullopt;
@@ -122,7 +89,7 @@ std::optional<Color> BareHex(std::string_view text)
         return std::nullopt;
     int digits[6];
     for (std::size_t i = 0; i < 6; ++i) {
-        const char c = Lower(text[i]);
+        const char c = AsciiLower(text[i]);
         if (c >= '0' && c <= '9')
             digits[i] = c - '0';
         else if (c >= 'a' && c <= 'f')
@@ -138,7 +105,7 @@ std::optional<Color> BareHex(std::string_view text)
 // near its start is no colour.
 std::optional<Color> ReadValue(const Value& value, const Color& backdrop)
 {
-    const std::string_view text = Trimmed(value.text);
+    const std::string_view text = TrimAsciiSpace(value.text);
     if (text.empty() || text.size() > MaxValueLength)
         return std::nullopt;
     if (auto css = ReadCssColor(text, backdrop))
@@ -157,27 +124,25 @@ struct Block
     Value text;
 };
 
+// Reads CSS and HTML alike: quotes are plain delimiters, so that the declarations of a quoted
+// style attribute are found as any others.
 class PasteScanner
 {
 public:
-    explicit PasteScanner(std::string_view text) : m_text(text) {}
+    explicit PasteScanner(std::string_view text) : m_in(text, CssLexer::Dialect::Markup) {}
 
     // Scans until the first block that gives both colours, or to the end.
     void Run()
     {
-        while (m_pos < m_text.size() && !m_pair) {
-            const char c = m_text[m_pos];
-            if (c == '/' && At(m_pos + 1) == '*') {
-                const std::size_t end = m_text.find("*/", m_pos + 2);
-                m_pos = end == std::string_view::npos ? m_text.size() : end + 2;
-            } else if (c == '{' || c == '}' || c == '<' || c == '>') {
+        while (!m_pair) {
+            const CssToken token = m_in.Next();
+            if (token.kind == CssToken::Kind::End)
+                break;
+            if (token.IsDelim('{') || token.IsDelim('}') || token.IsDelim('<') ||
+                token.IsDelim('>'))
                 CloseBlock();
-                ++m_pos;
-            } else if (IsNameChar(c)) {
-                ReadName();
-            } else {
-                ++m_pos;
-            }
+            else if (token.kind == CssToken::Kind::Ident)
+                ReadDeclaration(token.text);
         }
         CloseBlock();
     }
@@ -186,8 +151,6 @@ public:
     Block Found() const { return m_pair ? m_block : Block{m_firstBackground, m_firstText}; }
 
 private:
-    char At(std::size_t pos) const { return pos < m_text.size() ? m_text[pos] : '\0'; }
-
     void CloseBlock()
     {
         if (m_block.background && m_block.text) {
@@ -201,24 +164,18 @@ private:
         m_block = {};
     }
 
-    void ReadName()
+    void ReadDeclaration(std::string_view name)
     {
-        const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && IsNameChar(m_text[m_pos]))
-            ++m_pos;
-        const std::string_view name = m_text.substr(start, m_pos - start);
-        if (name.size() > LongestName)
+        const std::size_t afterName = m_in.Position();
+        const CssToken sign = m_in.NextNonSpace();
+        if (!sign.IsDelim(':') && !sign.IsDelim('=')) {
+            m_in.Rewind(afterName);
             return;
-        std::size_t sign = m_pos;
-        while (sign < m_text.size() && IsSpace(m_text[sign]))
-            ++sign;
-        const Syntax syntax = At(sign) == ':' ? Syntax::Css : Syntax::Html;
-        if (At(sign) != ':' && At(sign) != '=')
-            return;
+        }
+        const Syntax syntax = sign.IsDelim(':') ? Syntax::Css : Syntax::Html;
         for (const Property& property : Properties) {
-            if (property.syntax != syntax || !EqualsIgnoringCase(property.name, name))
+            if (property.syntax != syntax || !EqualsIgnoringAsciiCase(property.name, name))
                 continue;
-            m_pos = sign + 1;
             const Value value =
                 syntax == Syntax::Css ? Value{CssValue(), true} : Value{HtmlValue(), false};
             if (ReadValue(value, White))
@@ -231,44 +188,52 @@ private:
     // declarations pasted one a line without their ";".
     std::string_view CssValue()
     {
-        const std::size_t start = m_pos;
+        const std::size_t start = m_in.Position();
         int depth = 0;
-        for (; m_pos < m_text.size(); ++m_pos) {
-            const char c = m_text[m_pos];
-            if (c == ';' || c == '{' || c == '}' || c == '"' || c == '\'' || c == '<' || c == '>')
-                break;
-            if (c == '(')
+        for (;;) {
+            const std::size_t end = m_in.Position();
+            const CssToken token = m_in.Next();
+            const bool lineBreak = token.kind == CssToken::Kind::Whitespace &&
+                                   token.source.find_first_of("\r\n") != std::string_view::npos;
+            const bool stop =
+                token.kind == CssToken::Kind::Delim &&
+                std::string_view(";{}\"'<>").find(token.source.front()) != std::string_view::npos;
+            if (token.kind == CssToken::Kind::End || stop ||
+                (depth == 0 && (lineBreak || token.IsDelim('!')))) {
+                m_in.Rewind(end);
+                return m_in.Text().substr(start, end - start);
+            }
+            if (token.kind == CssToken::Kind::Function || token.IsDelim('('))
                 ++depth;
-            else if (c == ')' && depth > 0)
+            else if (token.IsDelim(')') && depth > 0)
                 --depth;
-            else if (depth == 0 && (c == '!' || c == '\n' || c == '\r'))
-                break;
         }
-        return m_text.substr(start, m_pos - start);
     }
 
     // A quoted value up to its closing quote, or an unquoted one up to a space or the tag's end.
     std::string_view HtmlValue()
     {
-        while (m_pos < m_text.size() && IsSpace(m_text[m_pos]))
-            ++m_pos;
-        const char quote = At(m_pos);
+        const std::string_view text = m_in.Text();
+        std::size_t pos = m_in.Position();
+        while (pos < text.size() && IsAsciiSpace(text[pos]))
+            ++pos;
+        const char quote = pos < text.size() ? text[pos] : '\0';
+        std::size_t start = pos, end = pos;
         if (quote == '"' || quote == '\'') {
-            const std::size_t start = m_pos + 1;
-            const std::size_t end = m_text.find(quote, start);
-            m_pos = end == std::string_view::npos ? m_text.size() : end + 1;
-            return m_text.substr(start,
-                                 (end == std::string_view::npos ? m_text.size() : end) - start);
+            start = pos + 1;
+            end = std::min(text.find(quote, start), text.size());
+            pos = std::min(end + 1, text.size());
+        } else {
+            while (end < text.size() && !IsAsciiSpace(text[end]) && text[end] != '>' &&
+                   text[end] != '<')
+                ++end;
+            pos = end;
         }
-        const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && !IsSpace(m_text[m_pos]) && m_text[m_pos] != '>' &&
-               m_text[m_pos] != '<')
-            ++m_pos;
-        return m_text.substr(start, m_pos - start);
+        m_in.Rewind(pos);
+        return text.substr(start, end - start);
     }
 
-    std::string_view m_text;
-    std::size_t m_pos = 0;
+    CssLexer m_in;
     Block m_block;
     bool m_pair = false;
     Value m_firstBackground;
