@@ -1,8 +1,8 @@
 #include "contrastlevel.h"
 
 #include "contrast.h"
+#include "core/text/ascii.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace tessuvo {
@@ -14,11 +14,8 @@ std::optional<ContrastLevel> ContrastLevelNamed(std::string_view name)
         {"aaa", ContrastLevel::AAA},
         {"aa-large", ContrastLevel::LargeAA},
         {"aaa-large", ContrastLevel::LargeAAA}};
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
     for (const auto& [known, level] : names) {
-        if (std::ranges::equal(name, known, {}, lower))
+        if (EqualsIgnoringAsciiCase(name, known))
             return level;
     }
     return std::nullopt;
