@@ -1,15 +1,24 @@
 #include "windowmodule.h"
 
+#include "settings/settingspath.h"
+
 #include <cstdio>
 #include <dlfcn.h>
+#include <string>
+#include <unistd.h>
 
 namespace tessuvo {
 
 int RunWindowModule(CommandLine& command)
 {
-    // Found through the executable's run path: beside it in the build folder, in the
-    // program's own folder of the library directory once installed. Never unloaded.
-    void* module = dlopen(TESSUVO_WINDOW_MODULE, RTLD_NOW | RTLD_LOCAL);
+    // The installed module, on the way from the executable's folder that the install lays
+    // out; otherwise the one of the build that made the executable, wherever a copy of it
+    // runs. A path rather than the run path: the sanitizers' dlopen would search the run path
+    // of their own library. Never unloaded.
+    std::string path = ExecutableDirectory() + TESSUVO_BIN_TO_MODULE;
+    if (::access(path.c_str(), F_OK) != 0)
+        path = TESSUVO_BUILT_MODULE;
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     const auto entry =
         module ? reinterpret_cast<decltype(&TessuvoWindowMain)>(dlsym(module, "TessuvoWindowMain"))
                : nullptr;

@@ -81,7 +81,7 @@ printf '[FLG]\r\nRGB=16\r\n' >"$ini"
 # waits for its magnifier. What Qt says on standard error depends on the session, and is not
 # looked at.
 start_pick() { # x y options...
-    xdotool mousemove --sync "$1" "$2"
+    xdotool mousemove "$1" "$2" # not --sync: it waits for a move that never comes where the pointer is already
     shift 2
     "$work/tessuvo" --pick "$@" >"$work/out" 2>"$work/err" &
     app_pid=$!
