@@ -154,9 +154,9 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
             button, [this, target] { return BarsOf(target).Get(); },
             [this, target](const std::string& text) { CopyThroughBox(target, text); });
     AddPasteToContextMenu(
-        m_editBg, [this] { OnPasteColor(PasteInto::Background, m_editBg, m_editBg->rect()); });
+        m_editBg, [this] { OnPasteColor(ColorTarget::Background, m_editBg, m_editBg->rect()); });
     AddPasteToContextMenu(m_editFg,
-                          [this] { OnPasteColor(PasteInto::Text, m_editFg, m_editFg->rect()); });
+                          [this] { OnPasteColor(ColorTarget::Text, m_editFg, m_editFg->rect()); });
     route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
 
     m_pairHistoryMenu = new PairHistoryMenu(m_iniPath, this);
@@ -615,7 +615,7 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         AddContrastItems(menu);
         connect(menu.addAction(QString::fromUtf8(CopyCssVariablesText)), &QAction::triggered, this,
                 &CColorPickDlg::OnCopyCssVariables);
-        AddPasteAsColor(menu, [this] { OnPasteColor(PasteInto::Band, Client(), PreviewBand); });
+        AddPasteAsColor(menu, [this] { OnPasteColor(std::nullopt, Client(), PreviewBand); });
         menu.addMenu(m_pairHistoryMenu);
     }
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
@@ -640,7 +640,7 @@ void CColorPickDlg::AddContrastItems(QMenu& menu)
     const Color background = BackgroundColor(), text = TextColor();
     menu.addAction(QString::fromStdString(ContrastReadout()))->setEnabled(false);
     const auto addFit = [&](const char* label, double ratio) {
-        const auto fitted = NearestPassingTextColor(text, background, ratio);
+        const auto fitted = NearestPassingColor(text, background, ratio);
         QAction* action = menu.addAction(QString::fromUtf8(label));
         action->setEnabled(fitted && *fitted != text);
         if (action->isEnabled())
@@ -722,7 +722,7 @@ void CColorPickDlg::OnCopyCssVariables()
 }
 
 // Every colour the clipboard gives goes in as any other: bars first, then one refresh.
-void CColorPickDlg::OnPasteColor(PasteInto into, QWidget* at, QRect area)
+void CColorPickDlg::OnPasteColor(std::optional<ColorTarget> into, QWidget* at, QRect area)
 {
     const PastedColors colors = PasteColorsFromClipboard(into, BackgroundColor(), at, area);
     if (colors.background)

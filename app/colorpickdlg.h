@@ -103,7 +103,7 @@ private:
     void OnOutputCss();
     void SetOutputStyle(OutputStyle style);
     void OnCopyCssVariables();
-    void OnPasteColor(PasteInto into, QWidget* at, QRect area);
+    void OnPasteColor(std::optional<ColorTarget> into, QWidget* at, QRect area);
     void CopyThroughBox(ColorTarget target, const std::string& text);
     void OnKeepColors();
     void OnChoosePair(const ColorPair& pair);

@@ -38,8 +38,8 @@ void ShowNote(QWidget* at, QRect area, const QString& text)
 
 } // namespace
 
-PastedColors PasteColorsFromClipboard(PasteInto into, const Color& currentBackground, QWidget* at,
-                                      QRect area)
+PastedColors PasteColorsFromClipboard(std::optional<ColorTarget> into,
+                                      const Color& currentBackground, QWidget* at, QRect area)
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     PastedColors colors = ColorsFromPaste(text, into, currentBackground);

@@ -4,7 +4,9 @@
 #include "app/previewband.h"
 #include "collections/pairhistory.h"
 #include "dialogs/collections/regcolordlg.h"
+#include "dialogs/help/helpbrowser.h"
 #include "dialogs/tags/gradationdlg.h"
+#include "help/helploader.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
@@ -18,6 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 using namespace tessuvo;
 
@@ -183,6 +186,25 @@ void CopyWithHistory(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(CopyWithHistory)->Unit(benchmark::kMillisecond);
+
+// A page of the help file the build made shown in the help window, read and laid out: two
+// pages in turn as links are followed (0), or the first page of a window opened anew (1).
+void HelpPageShow(benchmark::State& state)
+{
+    const ChmLibrary* chm = LoadHelpLibrary();
+    if (!chm) {
+        state.SkipWithError("libchm1 is not installed");
+        return;
+    }
+    auto browser = std::make_unique<HelpBrowser>(*chm, nullptr);
+    int n = 0;
+    for (auto _ : state) {
+        if (state.range(0))
+            browser = std::make_unique<HelpBrowser>(*chm, nullptr);
+        browser->ShowTopic(TESSUVO_HELP_FILE, n++ % 2 ? "/colors.htm" : "/tags.htm");
+    }
+}
+BENCHMARK(HelpPageShow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "csstext.h"
 
-#include "core/colortext/notation.h"
+#include "core/color/hex.h"
 
 namespace tessuvo {
 
@@ -59,8 +59,8 @@ std::string CssGradientText(const Color& start, const Color& middle, const Color
 
 std::string CssVariables(const Color& background, const Color& text)
 {
-    return "--background-color: " + CssColor(background) + "; --text-color: " + CssColor(text) +
-           ";";
+    return ":root { --background-color: " + CssColor(background) +
+           "; --text-color: " + CssColor(text) + "; }";
 }
 
 } // namespace tessuvo

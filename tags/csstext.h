@@ -25,7 +25,8 @@ std::string CssGradationSpans(std::span<const GradationPiece> pieces);
 std::string CssGradientText(const Color& start, const Color& middle, const Color& end,
                             std::string_view text);
 
-// --background-color: #rrggbb; --text-color: #rrggbb;
+// :root { --background-color: #rrggbb; --text-color: #rrggbb; }: a rule, so that it may stand
+// where a style sheet begins.
 std::string CssVariables(const Color& background, const Color& text);
 
 } // namespace tessuvo

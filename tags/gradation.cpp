@@ -1,8 +1,8 @@
 #include "gradation.h"
 
+#include "core/color/hex.h"
 #include "core/textbox/codepage.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace tessuvo {
@@ -34,10 +34,7 @@ Color StepColor(const Color& from, const Color& to, int k, int divisor)
 
 std::string FontPiece(const GradationPiece& piece)
 {
-    char open[40];
-    std::snprintf(open, sizeof open, "<FONT COLOR=\"#%02x%02x%02x\">", piece.color.red,
-                  piece.color.green, piece.color.blue);
-    return open + piece.text + "</FONT>";
+    return "<FONT COLOR=\"" + CssColor(piece.color) + "\">" + piece.text + "</FONT>";
 }
 
 } // namespace

@@ -1,22 +1,17 @@
 #include "tagtext.h"
 
-#include <cstdio>
+#include "core/color/hex.h"
 
 namespace tessuvo {
 
 std::string BodyTag(const Color& bg, const Color& fg)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "<BODY bgcolor=\"#%02x%02x%02x\" text=\"#%02x%02x%02x\">",
-                  bg.red, bg.green, bg.blue, fg.red, fg.green, fg.blue);
-    return buffer;
+    return "<BODY bgcolor=\"" + CssColor(bg) + "\" text=\"" + CssColor(fg) + "\">";
 }
 
 std::string FontTag(const Color& fg, int useFont, std::string_view previewText)
 {
-    char open[40];
-    std::snprintf(open, sizeof open, "<FONT color=\"#%02x%02x%02x\">", fg.red, fg.green, fg.blue);
-    std::string tag = open;
+    std::string tag = "<FONT color=\"" + CssColor(fg) + "\">";
     if (useFont == 1)
         tag += previewText;
     tag += "</FONT>";

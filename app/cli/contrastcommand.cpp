@@ -22,12 +22,12 @@ void ReportNoColor(const char* which, std::string_view text)
 int RunContrast(std::string_view text, std::string_view background,
                 std::optional<ContrastLevel> required)
 {
-    const auto back = ColorsFromPaste(background, PasteInto::Background, White).background;
+    const auto back = ColorsFromPaste(background, ColorTarget::Background, White).background;
     if (!back) {
         ReportNoColor("背景色", background);
         return 1;
     }
-    const auto fore = ColorsFromPaste(text, PasteInto::Text, *back).text;
+    const auto fore = ColorsFromPaste(text, ColorTarget::Text, *back).text;
     if (!fore) {
         ReportNoColor("文字色", text);
         return 1;

@@ -14,7 +14,7 @@ constexpr Color White{255, 255, 255};
 
 int RunConvert(std::string_view text, std::optional<CopyFormat> format)
 {
-    const auto color = ColorsFromPaste(text, PasteInto::Background, White).background;
+    const auto color = ColorsFromPaste(text, ColorTarget::Background, White).background;
     if (!color) {
         std::fprintf(stderr, "tessuvo: 色が見つかりません: %.*s\n", static_cast<int>(text.size()),
                      text.data());

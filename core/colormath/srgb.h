@@ -1,5 +1,7 @@
 #pragma once
 
+#include "coords.h"
+
 // The sRGB transfer curve between gamma-encoded values and linear light.
 namespace tessuvo {
 
@@ -7,10 +9,15 @@ namespace tessuvo {
 double LinearFromEncoded(double encoded);
 double EncodedFromLinear(double linear);
 
+// The curve extended beyond 0..1 as CSS Color 4 extends it, mirrored at 0, for each channel.
+ColorCoords LinearFromEncoded(const ColorCoords& encoded);
+
 // 0..255 to linear light 0..1.
 double LinearFromChannel(int channel);
 
-// Linear light to the nearest 8-bit channel; values outside 0..1 are clamped.
+// The nearest 8-bit channel of an encoded value, or of linear light; values outside 0..1 are
+// clamped.
+int ChannelFromEncoded(double encoded);
 int ChannelFromLinear(double linear);
 
 } // namespace tessuvo

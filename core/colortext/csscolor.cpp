@@ -1,6 +1,10 @@
 #include "csscolor.h"
 
+#include "core/color/hex.h"
 #include "core/colormath/colorspaces.h"
+#include "core/colormath/gamut.h"
+#include "core/colormath/hsl.h"
+#include "core/colormath/srgb.h"
 #include "core/text/ascii.h"
 #include "csslexer.h"
 
@@ -186,15 +190,8 @@ bool IsKeyword(std::string_view text, std::string_view keyword)
     return EqualsIgnoringAsciiCase(text, keyword);
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    const char lower = AsciiLower(c);
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
-// A component of a colour function: a number, a percentage, an angle in degrees, or `none`.
+// A component of a colour function: a number, a percentage, an angle, or `none`. The value is
+// as written, in the angle's own unit: a hue is taken round the circle before any bound.
 struct Component
 {
     enum class Kind
@@ -206,38 +203,31 @@ struct Component
     };
     Kind kind = Kind::None;
     double value = 0;
+    double degreesPerUnit = 1;
 };
 
 std::optional<Component> ComponentValue(const CssToken& token)
 {
-    const double number = std::clamp(token.number, -kLargestMagnitude, kLargestMagnitude);
     switch (token.kind) {
     case CssToken::Kind::Ident:
         if (!IsKeyword(token.text, "none"))
             return std::nullopt;
         return Component{Component::Kind::None, 0};
     case CssToken::Kind::Number:
-        return Component{Component::Kind::Number, number};
+        return Component{Component::Kind::Number, token.number};
     case CssToken::Kind::Percentage:
-        return Component{Component::Kind::Percentage, number};
+        return Component{Component::Kind::Percentage, token.number};
     case CssToken::Kind::Dimension:
         break;
     default:
         return std::nullopt;
     }
-    const std::string_view unit = token.text;
-    double degrees = 0;
-    if (IsKeyword(unit, "deg"))
-        degrees = number;
-    else if (IsKeyword(unit, "grad"))
-        degrees = number * 0.9;
-    else if (IsKeyword(unit, "rad"))
-        degrees = number * 180 / std::numbers::pi;
-    else if (IsKeyword(unit, "turn"))
-        degrees = number * 360;
-    else
-        return std::nullopt;
-    return Component{Component::Kind::Angle, degrees};
+    constexpr std::pair<std::string_view, double> units[] = {
+        {"deg", 1}, {"grad", 0.9}, {"rad", 180 / std::numbers::pi}, {"turn", 360}};
+    for (const auto& [unit, degrees] : units)
+        if (IsKeyword(token.text, unit))
+            return Component{Component::Kind::Angle, token.number, degrees};
+    return std::nullopt;
 }
 
 // The components of a colour function up to its ")": "a b c" or "a b c / alpha", or, where the
@@ -295,14 +285,19 @@ std::optional<Arguments> ParseArguments(CssLexer& in, bool commasAllowed)
     return args;
 }
 
+double Bounded(double value)
+{
+    return std::clamp(value, -kLargestMagnitude, kLargestMagnitude);
+}
+
 // A number, or a percentage of `hundredPercent`; `none` is zero.
 std::optional<double> Scalar(const Component& c, double hundredPercent)
 {
     switch (c.kind) {
     case Component::Kind::Number:
-        return c.value;
+        return Bounded(c.value);
     case Component::Kind::Percentage:
-        return c.value * hundredPercent / 100;
+        return Bounded(c.value) * hundredPercent / 100;
     case Component::Kind::None:
         return 0.0;
     case Component::Kind::Angle:
@@ -311,13 +306,21 @@ std::optional<double> Scalar(const Component& c, double hundredPercent)
     return std::nullopt;
 }
 
-// A hue in degrees, 0..360; `none` is zero.
+// A percentage, or a number standing for one as hsl() and hwb() take them; `none` is zero.
+std::optional<double> Percent(const Component& c)
+{
+    if (c.kind == Component::Kind::Angle)
+        return std::nullopt;
+    return Bounded(c.value);
+}
+
+// A hue in degrees, 0..360, taken round the circle in its own unit, so that any number of turns
+// gives the hue it ends at; `none` is zero.
 std::optional<double> Hue(const Component& c)
 {
     if (c.kind == Component::Kind::Percentage)
         return std::nullopt;
-    const double hue = std::fmod(c.value, 360);
-    return hue < 0 ? hue + 360 : hue;
+    return NormalizedHue(std::fmod(c.value, 360 / c.degreesPerUnit) * c.degreesPerUnit);
 }
 
 std::optional<double> Alpha(const Arguments& args)
@@ -330,19 +333,21 @@ std::optional<double> Alpha(const Arguments& args)
     return std::clamp(*alpha, 0.0, 1.0);
 }
 
-CssColorValue FromUnitRgb(const ColorCoords& rgb, double alpha)
+CssColorValue FromUnitRgb(const ColorCoords& rgb, double alpha = 1)
 {
     return {rgb[0] * 255, rgb[1] * 255, rgb[2] * 255, alpha};
 }
 
-ColorCoords HslToUnitRgb(double hue, double saturation, double lightness)
+CssColorValue WithAlpha(CssColorValue value, double alpha)
 {
-    const auto channel = [&](double n) {
-        const double k = std::fmod(n + hue / 30, 12);
-        const double a = saturation * std::min(lightness, 1 - lightness);
-        return lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
-    };
-    return {channel(0), channel(8), channel(4)};
+    value.alpha = alpha;
+    return value;
+}
+
+// OKLab's lightness ends at black and white.
+CssColorValue OkLabColorValue(const ColorCoords& lab)
+{
+    return FromUnitRgb(MapOkLabIntoSrgb({std::clamp(lab[0], 0.0, 1.0), lab[1], lab[2]}));
 }
 
 std::optional<CssColorValue> Rgb(const Arguments& args)
@@ -368,24 +373,22 @@ std::optional<CssColorValue> Rgb(const Arguments& args)
 std::optional<CssColorValue> Hsl(const Arguments& args)
 {
     const auto hue = Hue(args.values[0]);
-    const auto saturation = Scalar(args.values[1], 100);
-    const auto lightness = Scalar(args.values[2], 100);
+    const auto saturation = Percent(args.values[1]);
+    const auto lightness = Percent(args.values[2]);
     const auto alpha = Alpha(args);
     // The comma syntax takes percentages only.
     const bool percentages = args.values[1].kind == Component::Kind::Percentage &&
                              args.values[2].kind == Component::Kind::Percentage;
     if (!hue || !saturation || !lightness || !alpha || (args.legacy && !percentages))
         return std::nullopt;
-    return FromUnitRgb(HslToUnitRgb(*hue, std::clamp(*saturation / 100, 0.0, 1.0),
-                                    std::clamp(*lightness / 100, 0.0, 1.0)),
-                       *alpha);
+    return WithAlpha(HslColorValue(*hue, *saturation, *lightness), *alpha);
 }
 
 std::optional<CssColorValue> Hwb(const Arguments& args)
 {
     const auto hue = Hue(args.values[0]);
-    const auto whiteness = Scalar(args.values[1], 100);
-    const auto blackness = Scalar(args.values[2], 100);
+    const auto whiteness = Percent(args.values[1]);
+    const auto blackness = Percent(args.values[2]);
     const auto alpha = Alpha(args);
     if (!hue || !whiteness || !blackness || !alpha)
         return std::nullopt;
@@ -395,7 +398,7 @@ std::optional<CssColorValue> Hwb(const Arguments& args)
         const double gray = white / (white + black);
         return FromUnitRgb({gray, gray, gray}, *alpha);
     }
-    ColorCoords rgb = HslToUnitRgb(*hue, 1, 0.5);
+    ColorCoords rgb = SrgbFromHsl(*hue, 1, 0.5);
     for (double& c : rgb)
         c = c * (1 - white - black) + white;
     return FromUnitRgb(rgb, *alpha);
@@ -413,12 +416,16 @@ std::optional<CssColorValue> LabFamily(const Arguments& args, bool polar, bool o
     const auto alpha = Alpha(args);
     if (!lightness || !second || !third || !alpha)
         return std::nullopt;
+    if (ok)
+        return WithAlpha(polar ? OkLchColorValue(*lightness, *second, *third)
+                               : OkLabColorValue({*lightness, *second, *third}),
+                         *alpha);
     ColorCoords lab{std::clamp(*lightness, 0.0, lightnessMax), *second, *third};
     if (polar) {
         lab[1] = std::max(lab[1], 0.0);
         lab = RectangularFromPolar(lab);
     }
-    return FromUnitRgb(MapIntoSrgb(ok ? XyzD65FromOkLab(lab) : XyzD65FromLab(lab)), *alpha);
+    return FromUnitRgb(MapIntoSrgb(LinearSrgbFromXyzD65(XyzD65FromLab(lab))), *alpha);
 }
 
 std::optional<PredefinedSpace> SpaceNamed(std::string_view name)
@@ -461,7 +468,8 @@ std::optional<CssColorValue> ColorFunction(CssLexer& in)
     if (*space == PredefinedSpace::Srgb &&
         std::all_of(coords.begin(), coords.end(), [](double c) { return c >= 0 && c <= 1; }))
         return FromUnitRgb(coords, *alpha);
-    return FromUnitRgb(MapIntoSrgb(XyzD65FromPredefined(*space, coords)), *alpha);
+    return FromUnitRgb(MapIntoSrgb(LinearSrgbFromXyzD65(XyzD65FromPredefined(*space, coords))),
+                       *alpha);
 }
 
 std::optional<CssColorValue> Function(std::string_view name, CssLexer& in)
@@ -492,22 +500,12 @@ std::optional<CssColorValue> Function(std::string_view name, CssLexer& in)
 
 std::optional<CssColorValue> Hex(std::string_view digits)
 {
-    if (digits.size() != 3 && digits.size() != 4 && digits.size() != 6 && digits.size() != 8)
+    const auto read = ReadHexDigits(digits);
+    if (!read)
         return std::nullopt;
-    std::array<int, 4> channels{0, 0, 0, 255};
-    const std::size_t perChannel = digits.size() <= 4 ? 1 : 2;
-    for (std::size_t i = 0; i < digits.size() / perChannel; ++i) {
-        int value = 0;
-        for (std::size_t j = 0; j < perChannel; ++j) {
-            const int digit = HexValue(digits[i * perChannel + j]);
-            if (digit < 0)
-                return std::nullopt;
-            value = value * 16 + digit;
-        }
-        channels[i] = perChannel == 1 ? value * 17 : value;
-    }
-    return CssColorValue{static_cast<double>(channels[0]), static_cast<double>(channels[1]),
-                         static_cast<double>(channels[2]), channels[3] / 255.0};
+    return CssColorValue{static_cast<double>(read->color.red),
+                         static_cast<double>(read->color.green),
+                         static_cast<double>(read->color.blue), read->alpha / 255.0};
 }
 
 std::optional<CssColorValue> Value(const CssToken& token, CssLexer& in)
@@ -529,12 +527,12 @@ std::optional<CssColorValue> Value(const CssToken& token, CssLexer& in)
                          static_cast<double>(named->blue)};
 }
 
-std::optional<CssColorProperty> PropertyNamed(std::string_view name)
+std::optional<ColorTarget> PropertyNamed(std::string_view name)
 {
     if (IsKeyword(name, "color"))
-        return CssColorProperty::Color;
+        return ColorTarget::Text;
     if (IsKeyword(name, "background-color") || IsKeyword(name, "background"))
-        return CssColorProperty::Background;
+        return ColorTarget::Background;
     return std::nullopt;
 }
 
@@ -545,6 +543,21 @@ int RoundChannel(double value)
 }
 
 } // namespace
+
+// Only a negative saturation is clamped, as CSS clamps it when it reads it; a saturation above
+// 100% or a lightness outside 0..100% names a colour outside sRGB, mapped as any other.
+CssColorValue HslColorValue(double hue, double saturation, double lightness)
+{
+    const ColorCoords rgb = SrgbFromHsl(hue, std::max(saturation, 0.0) / 100, lightness / 100);
+    // InGamut's bounds 0 and 1 are those of encoded channels too.
+    return FromUnitRgb(InGamut(rgb) ? rgb : MapIntoSrgb(LinearFromEncoded(rgb)));
+}
+
+CssColorValue OkLchColorValue(double lightness, double chroma, double hue)
+{
+    return OkLabColorValue(
+        RectangularFromPolar({lightness, std::max(chroma, 0.0), NormalizedHue(hue)}));
+}
 
 std::optional<Color> CssNamedColor(std::string_view name)
 {
@@ -566,14 +579,14 @@ std::optional<CssColorValue> ParseCssColor(std::string_view text)
 {
     CssLexer in(text);
     CssToken token = in.NextNonSpace();
-    auto property = CssColorProperty::None;
+    std::optional<ColorTarget> property;
     if (token.kind == CssToken::Kind::Ident) {
         const std::size_t afterName = in.Position();
         if (in.NextNonSpace().IsDelim(':')) {
             const auto named = PropertyNamed(token.text);
             if (!named)
                 return std::nullopt;
-            property = *named;
+            property = named;
             token = in.NextNonSpace();
         } else {
             in.Rewind(afterName);

@@ -1,9 +1,8 @@
 #include "notation.h"
 
+#include "core/color/hex.h"
 #include "core/textbox/codepage.h"
 #include "csscolor.h"
-
-#include <cstdio>
 
 namespace tessuvo {
 
@@ -56,26 +55,18 @@ int OtherNotation(int notation)
     }
 }
 
-std::string CssColor(const Color& c)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
-    return text;
-}
-
 std::optional<std::string> FormatColor(int notation, const Color& c)
 {
-    char buffer[48];
     switch (notation) {
     case NotationHtml:
-        std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", c.red, c.green, c.blue);
-        return std::string(buffer);
-    case NotationHex:
-        std::snprintf(buffer, sizeof buffer, "%02X%02X%02X", c.red, c.green, c.blue);
-        return std::string(buffer);
+        return HexCode(c);
+    case NotationHex: {
+        std::string digits;
+        AppendHexDigits(digits, c, LetterCase::Upper);
+        return digits;
+    }
     case NotationDecimal:
-        std::snprintf(buffer, sizeof buffer, "%d,%d,%d", c.red, c.green, c.blue);
-        return std::string(buffer);
+        return std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue);
     default:
         return std::nullopt;
     }

@@ -14,9 +14,6 @@ namespace tessuvo {
 // leaves the edit boxes as they are.
 std::optional<std::string> FormatColor(int notation, const Color& color);
 
-// The colour as CSS writes it: "#rrggbb", in lower case.
-std::string CssColor(const Color& color);
-
 // The notation a tooltip shows beside the boxes: decimal for the HTML and hexadecimal
 // notations, hexadecimal for decimal; 0 (no text) for an unknown notation.
 int OtherNotation(int notation);

@@ -1,5 +1,6 @@
 #include "pastedtext.h"
 
+#include "core/color/hex.h"
 #include "core/text/ascii.h"
 #include "csscolor.h"
 #include "csslexer.h"
@@ -16,12 +17,6 @@ namespace {
 constexpr std::size_t MaxValueLength = 256;
 constexpr Color White{255, 255, 255};
 
-enum class Role
-{
-    Background,
-    Text,
-};
-
 // How a value is written: after "name:" in CSS, or after "name=" in an HTML tag.
 enum class Syntax
 {
@@ -33,48 +28,109 @@ struct Property
 {
     std::string_view name;
     Syntax syntax;
-    Role role;
+    ColorTarget target;
+    // A shorthand whose colour may stand among other values: images, positions, repeats.
+    bool shorthand = false;
 };
 
 constexpr Property Properties[] = {
-    {"background-color", Syntax::Css, Role::Background},
-    {"background", Syntax::Css, Role::Background},
-    {"--background-color", Syntax::Css, Role::Background},
-    {"color", Syntax::Css, Role::Text},
-    {"--text-color", Syntax::Css, Role::Text},
-    {"bgcolor", Syntax::Html, Role::Background},
-    {"text", Syntax::Html, Role::Text},
-    {"color", Syntax::Html, Role::Text},
+    {"background-color", Syntax::Css, ColorTarget::Background},
+    {"background", Syntax::Css, ColorTarget::Background, true},
+    {"color", Syntax::Css, ColorTarget::Text},
+    {"bgcolor", Syntax::Html, ColorTarget::Background},
+    {"text", Syntax::Html, ColorTarget::Text},
+    {"color", Syntax::Html, ColorTarget::Text},
+};
+
+// The words by which a custom property names a colour of the pair.
+constexpr std::string_view BackgroundWords[] = {"bg", "bgcolor", "background"};
+constexpr std::string_view TextWords[] = {"fg", "fgcolor", "foreground", "text"};
+
+// A custom property's target, and how plainly its name says it: the fewer other words, the
+// plainer.
+struct CustomProperty
+{
+    ColorTarget target;
+    int otherWords = 0;
+};
+
+template <std::size_t N> bool OneOf(const std::string_view (&words)[N], std::string_view word)
+{
+    return std::any_of(std::begin(words), std::end(words),
+                       [&](std::string_view w) { return EqualsIgnoringAsciiCase(w, word); });
+}
+
+// "--bg", "--page-bg", "--backgroundColor", "--text-color": a name with a word for one colour of
+// the pair and none for the other. Words are cut at "-", "_" and a capital after a small letter;
+// "color" counts as no word.
+std::optional<CustomProperty> CustomPropertyNamed(std::string_view name)
+{
+    if (name.substr(0, 2) != "--")
+        return std::nullopt;
+    bool background = false, text = false;
+    int others = 0;
+    std::size_t start = 2;
+    for (std::size_t i = 2; i <= name.size(); ++i) {
+        const bool cut =
+            i == name.size() || name[i] == '-' || name[i] == '_' ||
+            (name[i] >= 'A' && name[i] <= 'Z' && name[i - 1] >= 'a' && name[i - 1] <= 'z');
+        if (!cut)
+            continue;
+        const std::string_view word = name.substr(start, i - start);
+        if (OneOf(BackgroundWords, word))
+            background = true;
+        else if (OneOf(TextWords, word))
+            text = true;
+        else if (!word.empty() && !EqualsIgnoringAsciiCase(word, "color"))
+            ++others;
+        start = i + (i < name.size() && (name[i] == '-' || name[i] == '_'));
+    }
+    if (background == text)
+        return std::nullopt;
+    return CustomProperty{background ? ColorTarget::Background : ColorTarget::Text, others};
+}
+
+// The forms a value may take besides CSS, by where it stands.
+enum class Forms
+{
+    Css,       // in a declaration: CSS alone
+    Attribute, // in an HTML attribute: also "r,g,b" and "rrggbb", as old pages write them
+    WholeText, // the whole pasted text: also "r g b", "rgb" and "0xrrggbb", as tools copy them
 };
 
 struct Value
 {
     std::string_view text;
-    // CSS values are CSS alone; attributes and a text standing alone may also be written in
-    // the notations of the edit boxes.
-    bool cssOnly = true;
+    Forms forms = Forms::Css;
+    // How plainly its declaration names the colour: a property of CSS or HTML above any custom
+    // property, and of these the one with the fewest other words (--bg above --bg-hover).
+    int plainness = 0;
 
     explicit operator bool() const { return !text.empty(); }
 };
 
-// "r,g,b" with three numbers 0..255, spaces allowed around them.
-std::optional<Color> DecimalTriple(std::string_view text)
+// "r,g,b" (spaces allowed around the commas) or, apart by white space alone, "r g b": three
+// numbers 0..255.
+std::optional<Color> DecimalTriple(std::string_view text, char separator)
 {
     std::array<int, 3> channels{};
     std::size_t pos = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
+    const auto skipSpace = [&] {
         while (pos < text.size() && IsAsciiSpace(text[pos]))
             ++pos;
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        skipSpace();
         const std::size_t start = pos;
         int value = 0;
         while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && pos - start < 3)
             value = value * 10 + (text[pos++] - '0');
-        while (pos < text.size() && IsAsciiSpace(text[pos]))
-            ++pos;
-        if (pos == start || value > 255)
+        const std::size_t end = pos;
+        skipSpace();
+        if (end == start || value > 255)
             return std::nullopt;
         channels[i] = value;
-        if (i < 2 && (pos == text.size() || text[pos++] != ','))
+        if (i < 2 && (separator == ',' ? pos == text.size() || text[pos++] != ',' : pos == end))
             return std::nullopt;
     }
     if (pos != text.size())
@@ -82,23 +138,15 @@ std::optional<Color> DecimalTriple(std::string_view text)
     return Color{channels[0], channels[1], channels[2]};
 }
 
-// Six hexadecimal digits without "#", as the hexadecimal notation and old HTML write them.
-std::optional<Color> BareHex(std::string_view text)
+// Hexadecimal digits without "#": six, as the hexadecimal notation and old HTML write them, or,
+// where `shortForm`, three.
+std::optional<Color> BareHex(std::string_view text, bool shortForm)
 {
-    if (text.size() != 6)
+    const bool size = text.size() == 6 || (shortForm && text.size() == 3);
+    const auto read = size ? ReadHexDigits(text) : std::nullopt;
+    if (!read)
         return std::nullopt;
-    int digits[6];
-    for (std::size_t i = 0; i < 6; ++i) {
-        const char c = AsciiLower(text[i]);
-        if (c >= '0' && c <= '9')
-            digits[i] = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digits[i] = c - 'a' + 10;
-        else
-            return std::nullopt;
-    }
-    return Color{digits[0] * 16 + digits[1], digits[2] * 16 + digits[3],
-                 digits[4] * 16 + digits[5]};
+    return read->color;
 }
 
 // Of the edit boxes' notations only well-formed numbers count: a pasted sentence with a comma
@@ -110,11 +158,28 @@ std::optional<Color> ReadValue(const Value& value, const Color& backdrop)
         return std::nullopt;
     if (auto css = ReadCssColor(text, backdrop))
         return css;
-    if (value.cssOnly)
+    if (value.forms == Forms::Css)
         return std::nullopt;
-    if (auto decimal = DecimalTriple(text))
+    if (auto decimal = DecimalTriple(text, ','))
         return decimal;
-    return BareHex(text);
+    if (value.forms == Forms::Attribute)
+        return BareHex(text, false);
+    if (auto spaced = DecimalTriple(text, ' '))
+        return spaced;
+    if (text.size() == 8 && text[0] == '0' && AsciiLower(text[1]) == 'x')
+        return BareHex(text.substr(2), false);
+    return BareHex(text, true);
+}
+
+// The colour among the values of a shorthand, the first that is one.
+std::string_view ColorAmong(std::string_view values)
+{
+    CssLexer in(values);
+    for (CssToken value = in.NextComponent(); value.kind != CssToken::Kind::End;
+         value = in.NextComponent())
+        if (ReadValue({value.source}, White))
+            return value.source;
+    return {};
 }
 
 // The declarations and attributes of one rule, style attribute or tag.
@@ -172,20 +237,37 @@ private:
             m_in.Rewind(afterName);
             return;
         }
+        if (sign.IsDelim(':')) {
+            if (const auto custom = CustomPropertyNamed(name)) {
+                Take(custom->target, {CssValue(), Forms::Css, -1 - custom->otherWords});
+                return;
+            }
+        }
         const Syntax syntax = sign.IsDelim(':') ? Syntax::Css : Syntax::Html;
         for (const Property& property : Properties) {
             if (property.syntax != syntax || !EqualsIgnoringAsciiCase(property.name, name))
                 continue;
-            const Value value =
-                syntax == Syntax::Css ? Value{CssValue(), true} : Value{HtmlValue(), false};
-            if (ReadValue(value, White))
-                (property.role == Role::Background ? m_block.background : m_block.text) = value;
+            if (syntax == Syntax::Html)
+                Take(property.target, {HtmlValue(), Forms::Attribute});
+            else if (property.shorthand)
+                Take(property.target, {ColorAmong(CssValue())});
+            else
+                Take(property.target, {CssValue()});
             return;
         }
     }
 
-    // Up to the end of the declaration; a line break ends it too outside parentheses, for
-    // declarations pasted one a line without their ";".
+    // The plainest declaration of each colour counts, and of equals the last, as in CSS.
+    void Take(ColorTarget target, const Value& value)
+    {
+        Value& taken = target == ColorTarget::Background ? m_block.background : m_block.text;
+        if (ReadValue(value, White) && (!taken || value.plainness >= taken.plainness))
+            taken = value;
+    }
+
+    // Up to the end of the declaration; outside parentheses a line break ends it too, for
+    // declarations pasted one a line without their ";", and so does a quote, which closes a
+    // style attribute.
     std::string_view CssValue()
     {
         const std::size_t start = m_in.Position();
@@ -195,11 +277,12 @@ private:
             const CssToken token = m_in.Next();
             const bool lineBreak = token.kind == CssToken::Kind::Whitespace &&
                                    token.source.find_first_of("\r\n") != std::string_view::npos;
-            const bool stop =
-                token.kind == CssToken::Kind::Delim &&
-                std::string_view(";{}\"'<>").find(token.source.front()) != std::string_view::npos;
-            if (token.kind == CssToken::Kind::End || stop ||
-                (depth == 0 && (lineBreak || token.IsDelim('!')))) {
+            const auto delimOf = [&](std::string_view delims) {
+                return token.kind == CssToken::Kind::Delim &&
+                       delims.find(token.source.front()) != std::string_view::npos;
+            };
+            if (token.kind == CssToken::Kind::End || delimOf(";{}<>") ||
+                (depth == 0 && (lineBreak || delimOf("!\"'")))) {
                 m_in.Rewind(end);
                 return m_in.Text().substr(start, end - start);
             }
@@ -242,7 +325,7 @@ private:
 
 } // namespace
 
-PastedColors ColorsFromPaste(std::string_view pasted, PasteInto into,
+PastedColors ColorsFromPaste(std::string_view pasted, std::optional<ColorTarget> into,
                              const Color& currentBackground)
 {
     PasteScanner scanner(pasted);
@@ -256,9 +339,8 @@ PastedColors ColorsFromPaste(std::string_view pasted, PasteInto into,
 
     Value single = found.background ? found.background : found.text;
     if (!single)
-        single = {pasted, false};
-    const bool toText =
-        into == PasteInto::Text || (into == PasteInto::Band && found.text && !found.background);
+        single = {pasted, Forms::WholeText};
+    const bool toText = into ? *into == ColorTarget::Text : found.text && !found.background;
     const auto color = ReadValue(single, toText ? currentBackground : White);
     return toText ? PastedColors{std::nullopt, color} : PastedColors{color, std::nullopt};
 }

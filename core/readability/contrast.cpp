@@ -1,10 +1,11 @@
 #include "contrast.h"
 
+#include "core/colormath/gamut.h"
+#include "core/colormath/oklab.h"
 #include "core/colormath/srgb.h"
+#include "core/text/decimal.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace tessuvo {
@@ -18,41 +19,6 @@ double ApcaLuminance(const Color& c)
     return 0.2126729 * y(c.red) + 0.7151522 * y(c.green) + 0.0721750 * y(c.blue);
 }
 
-using LinearRgb = std::array<double, 3>;
-
-LinearRgb FromOkLab(const OkLab& lab)
-{
-    const auto cube = [](double x) { return x * x * x; };
-    const double l = cube(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b);
-    const double m = cube(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b);
-    const double s = cube(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b);
-    return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
-            -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
-            -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
-}
-
-bool InGamut(const LinearRgb& rgb)
-{
-    constexpr double slack = 1e-7;
-    return std::all_of(rgb.begin(), rgb.end(),
-                       [](double c) { return c >= -slack && c <= 1 + slack; });
-}
-
-Color Rounded(const LinearRgb& rgb)
-{
-    return {ChannelFromLinear(rgb[0]), ChannelFromLinear(rgb[1]), ChannelFromLinear(rgb[2])};
-}
-
-void Append(std::string& out, double value, int precision)
-{
-    char buffer[32];
-    // to_chars rather than printf: the locale Qt sets may write a decimal comma.
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision)
-            .ptr;
-    out.append(buffer, end);
-}
-
 const char* Verdict(bool pass)
 {
     return pass ? "○" : "×";
@@ -60,15 +26,14 @@ const char* Verdict(bool pass)
 
 void AppendRatio(std::string& out, double ratio)
 {
-    Append(out, ratio, 2);
+    AppendDecimal(out, ratio, 2);
     out += ":1";
 }
 
 void AppendLc(std::string& out, const Color& text, const Color& background)
 {
     out += "Lc ";
-    const double lc = std::round(ApcaContrast(text, background));
-    Append(out, lc == 0 ? 0.0 : lc, 0); // no "-0"
+    AppendDecimal(out, std::round(ApcaContrast(text, background)), 0);
 }
 
 } // namespace
@@ -143,50 +108,23 @@ std::string FormatRatio(double ratio)
     return out;
 }
 
-OkLab ToOkLab(const Color& c)
-{
-    const double r = LinearFromChannel(c.red), g = LinearFromChannel(c.green),
-                 b = LinearFromChannel(c.blue);
-    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
-    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
-    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
-    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
-            1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
-            0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
-}
-
-std::array<double, 3> LinearSrgb(const OkLab& lab)
-{
-    return FromOkLab(lab);
-}
-
 Color WithOkLabLightness(const Color& color, double lightness)
 {
-    const OkLab lab = ToOkLab(color);
-    const auto at = [&](double chroma) {
-        return FromOkLab({lightness, lab.a * chroma, lab.b * chroma});
-    };
-    if (const LinearRgb full = at(1); InGamut(full))
-        return Rounded(full);
-    // The largest share of the chroma that stays inside sRGB at this lightness.
-    double inside = 0, outside = 1;
-    for (int i = 0; i < 20; ++i) {
-        const double mid = (inside + outside) / 2;
-        (InGamut(at(mid)) ? inside : outside) = mid;
-    }
-    return Rounded(at(inside));
+    const OkLab lab = OkLabFromColor(color);
+    // Clipping would turn the hue of a dark colour: the chroma is reduced to the gamut's edge.
+    const ColorCoords rgb = MapOkLabIntoSrgb({lightness, lab.a, lab.b}, 0);
+    return {ChannelFromEncoded(rgb[0]), ChannelFromEncoded(rgb[1]), ChannelFromEncoded(rgb[2])};
 }
 
-std::optional<Color> NearestPassingTextColor(const Color& text, const Color& background,
-                                             double ratio)
+std::optional<Color> NearestPassingColor(const Color& moving, const Color& kept, double ratio)
 {
-    if (ContrastRatio(text, background) >= ratio)
-        return text;
-    const double start = ToOkLab(text).l;
+    if (ContrastRatio(moving, kept) >= ratio)
+        return moving;
+    const double start = OkLabFromColor(moving).l;
     const auto passes = [&](double lightness) {
-        return ContrastRatio(WithOkLabLightness(text, lightness), background) >= ratio;
+        return ContrastRatio(WithOkLabLightness(moving, lightness), kept) >= ratio;
     };
-    // The ratio grows with the distance in luminance from the background, so each direction
+    // The ratio grows with the distance in luminance from the kept colour, so each direction
     // fails up to one lightness and passes beyond it, up to white or down to black.
     const auto towards = [&](double end) -> std::optional<double> {
         if (!passes(end))
@@ -202,7 +140,7 @@ std::optional<Color> NearestPassingTextColor(const Color& text, const Color& bac
     if (!lighter && !darker)
         return std::nullopt;
     const bool takeLighter = lighter && (!darker || *lighter - start <= start - *darker);
-    return WithOkLabLightness(text, takeLighter ? *lighter : *darker);
+    return WithOkLabLightness(moving, takeLighter ? *lighter : *darker);
 }
 
 } // namespace tessuvo

@@ -2,7 +2,6 @@
 
 #include "core/color/color.h"
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -35,23 +34,16 @@ std::string ContrastLine(const Color& background, const Color& text);
 // A ratio as the readouts print it: "4.54:1".
 std::string FormatRatio(double ratio);
 
-// A colour in OKLab: lightness 0 (black) to 1 (white), and the two opponent axes.
-struct OkLab
-{
-    double l, a, b;
-};
-OkLab ToOkLab(const Color& color);
-// Linear-light sRGB channels of an OKLab colour, 0 to 1 inside the gamut, unclipped outside.
-std::array<double, 3> LinearSrgb(const OkLab& lab);
-
 // `color` at OKLab lightness `lightness`, its hue and chroma kept as far as the sRGB gamut
 // allows (chroma is reduced, hue never changed), rounded to 8-bit channels.
 Color WithOkLabLightness(const Color& color, double lightness);
 
-// The text colour nearest in OKLab lightness that reaches `ratio` against `background`, hue and
-// chroma kept as above: `text` itself when the pair passes already, nothing when no lightness
-// reaches the ratio. Of a lighter and a darker answer, the smaller change wins.
-std::optional<Color> NearestPassingTextColor(const Color& text, const Color& background,
-                                             double ratio);
+// Fits one colour of the pair to a contrast ratio (RatioAA, RatioAAA, RatioLargeAA), the other
+// kept: the colour nearest `moving` in OKLab lightness that reaches `ratio` against `kept`, hue
+// and chroma kept as above. `moving` itself when the pair passes already, nothing when no
+// lightness reaches the ratio. Of a lighter and a darker answer, the smaller change wins. The
+// ratio is the same either way round, so the text colour is fitted against the background and
+// the background against the text colour alike.
+std::optional<Color> NearestPassingColor(const Color& moving, const Color& kept, double ratio);
 
 } // namespace tessuvo

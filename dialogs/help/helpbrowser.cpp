@@ -1,7 +1,7 @@
 #include "helpbrowser.h"
 
-#include "help/helppage.h"
 #include "help/helppath.h"
+#include "help/helpreader.h"
 
 #include <QTextDocument>
 
@@ -12,32 +12,24 @@ HelpBrowser::HelpBrowser(const ChmLibrary& chm, QWidget* parent) : QTextBrowser(
     setOpenExternalLinks(false);
 }
 
-HelpBrowser::~HelpBrowser()
-{
-    CloseFile();
-}
+HelpBrowser::~HelpBrowser() = default;
 
-void HelpBrowser::CloseFile()
+QString HelpBrowser::MissingFile() const
 {
-    if (m_file)
-        m_chm.close(m_file);
-    m_file = nullptr;
-    m_path.clear();
+    return QString::fromUtf8("ヘルプファイル " + m_file + " が見つかりません。");
 }
 
 void HelpBrowser::ShowTopic(const std::string& file, const std::string& page)
 {
+    m_file = file;
     const std::string located = LocateHelpFile(file, InstalledDataDirectory());
-    const bool sameFile = located == m_path;
-    if (!sameFile) {
-        CloseFile();
-        if (!located.empty() && (m_file = m_chm.open(located.c_str())))
-            m_path = located;
-    }
-    if (!m_file) {
-        setPlainText(QString::fromUtf8("ヘルプファイル " + file + " が見つかりません。"));
+    if (located.empty()) {
+        m_reader.reset();
+        setPlainText(MissingFile());
         return;
     }
+    if (!m_reader || m_reader->File() != located)
+        m_reader = std::make_unique<HelpReader>(m_chm, located);
     // The page shown may have come from another file, or been replaced by the line above.
     const QUrl url(QString::fromStdString(page));
     if (url == source())
@@ -54,29 +46,17 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     QString page = name.path();
     if (!page.startsWith(QLatin1Char('/')))
         page.prepend(QLatin1Char('/'));
-    if (const auto bytes = ReadPage(page.toUtf8()))
-        return QString::fromUtf8(*bytes); // the pages are written in UTF-8
+    const HelpPage read = m_reader ? m_reader->Read(page.toStdString()) : HelpPage{};
+    switch (read.status) {
+    case HelpPage::Status::Read:
+        return QString::fromStdString(read.html); // the pages are written in UTF-8
+    case HelpPage::Status::Unreadable:
+        return QStringLiteral("<p>%1</p>").arg(MissingFile().toHtmlEscaped());
+    case HelpPage::Status::Missing:
+        break;
+    }
     return QStringLiteral("<p>%1</p>")
         .arg(QString::fromUtf8("ページ %1 が見つかりません。").arg(page).toHtmlEscaped());
-}
-
-std::optional<QByteArray> HelpBrowser::ReadPage(const QByteArray& path) const
-{
-    chmUnitInfo unit{};
-    if (!m_file || m_chm.resolveObject(m_file, path.constData(), &unit) != CHM_RESOLVE_SUCCESS)
-        return std::nullopt;
-    // The length is the file's own claim: checked before anything is set aside for it.
-    if (unit.length > MaxHelpPageBytes)
-        return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
-    const LONGINT64 read =
-        m_chm.retrieveObject(m_file, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                             static_cast<LONGINT64>(unit.length));
-    bytes.truncate(read > 0 ? static_cast<qsizetype>(read) : 0);
-    if (!FitsHelpWindow(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        return std::nullopt;
-    return bytes;
 }
 
 } // namespace tessuvo

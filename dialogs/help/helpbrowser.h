@@ -3,15 +3,17 @@
 #include "help/helploader.h"
 
 #include <QTextBrowser>
-#include <optional>
+#include <memory>
 #include <string>
 
 namespace tessuvo {
 
+class HelpReader;
+
 // The pages of a help file, with the links between them followed. Only pages are read from the
-// file, no images or style sheets, and only pages within the bounds of help/helppage.h: any
-// other shows one line saying that it was not found, so that a damaged or replaced help file
-// can neither crash the program nor freeze it.
+// file, no images or style sheets, read in a process of their own and within the bounds of
+// help/helppage.h (help/helpreader.h): any other shows one line saying that it was not found,
+// so that a damaged or replaced help file can neither crash the program nor freeze it.
 class HelpBrowser final : public QTextBrowser
 {
     Q_OBJECT
@@ -26,13 +28,11 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    void CloseFile();
-    // The page at `path`, or nothing when it is missing or beyond the bounds.
-    std::optional<QByteArray> ReadPage(const QByteArray& path) const;
+    QString MissingFile() const;
 
     const ChmLibrary& m_chm;
-    chmFile* m_file = nullptr;
-    std::string m_path;
+    std::string m_file;                   // as asked for
+    std::unique_ptr<HelpReader> m_reader; // of the file where it was found
 };
 
 } // namespace tessuvo

@@ -165,7 +165,7 @@ TEST_F(CssOutputTest, BandMenuCopiesCssVariables)
     Open();
     SetColors("#010203", "#ABCDEF");
     OnBandMenu([](QMenu& menu) { Item(menu, "CSS変数としてコピー(&P)")->trigger(); });
-    EXPECT_EQ(ClipboardText(), "--background-color: #010203; --text-color: #abcdef;");
+    EXPECT_EQ(ClipboardText(), ":root { --background-color: #010203; --text-color: #abcdef; }");
     EXPECT_EQ(EditText(IDC_EDIT_BG), "#010203");
 }
 

@@ -1,5 +1,6 @@
 // The CSS colour reader: never crashes, reads channels within range, reads back the colour it
 // gives from that colour's own "#rrggbb", and reads a bare value the same inside a declaration.
+#include "core/color/hex.h"
 #include "core/colortext/csscolor.h"
 #include "core/colortext/notation.h"
 
@@ -34,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Color color = CompositeOver(*value, {255, 255, 255});
     if (ReadCssColor(CssColor(color), {0, 0, 0}) != color)
         std::abort();
-    if (value->property == CssColorProperty::None && text.find(';') == std::string_view::npos) {
+    if (!value->property && text.find(';') == std::string_view::npos) {
         const auto declared = ParseCssColor("color: " + std::string(text) + ";");
-        if (!declared || declared->property != CssColorProperty::Color ||
+        if (!declared || declared->property != ColorTarget::Text ||
             CompositeOver(*declared, {255, 255, 255}) != color)
             std::abort();
     }

@@ -1,5 +1,6 @@
 #include "help/helploader.h"
 #include "help/helppage.h"
+#include "help/helpreader.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -67,23 +68,19 @@ TEST(HelpPageTest, FitsUpToEachBound)
     }
 }
 
-// The help file the build made, read back through the real library: every page is there, a
+// The help file the build made, read back as the help window reads it: every page is there, a
 // quarter of each bound of the help window at most, and the first one carries its title.
 TEST(HelpFileBuiltTest, HoldsEveryPageWellInsideTheBounds)
 {
     const ChmLibrary* chm = LoadHelpLibrary();
     ASSERT_NE(chm, nullptr) << "libchm1 is not installed";
-    chmFile* file = chm->open(TESSUVO_HELP_FILE);
-    ASSERT_NE(file, nullptr);
+    HelpReader reader(*chm, TESSUVO_HELP_FILE);
     std::map<std::string, std::string> pages;
     for (const char* page : {"/index.htm", "/colors.htm", "/preview.htm", "/palette.htm",
                              "/eyedropper.htm", "/tags.htm", "/keyboard.htm", "/settings.htm"}) {
-        chmUnitInfo unit{};
-        ASSERT_EQ(chm->resolveObject(file, page, &unit), CHM_RESOLVE_SUCCESS) << page;
-        std::string& text = pages[page];
-        text.resize(unit.length);
-        chm->retrieveObject(file, &unit, reinterpret_cast<unsigned char*>(text.data()), 0,
-                            static_cast<LONGINT64>(unit.length));
+        const HelpPage read = reader.Read(page);
+        ASSERT_EQ(read.status, HelpPage::Status::Read) << page;
+        const std::string& text = pages[page] = read.html;
         const HelpPageShape shape = MeasureHelpPage(text);
         EXPECT_LE(text.size() * 4, MaxHelpPageBytes) << page;
         EXPECT_LE(shape.elements * 4, MaxHelpPageElements) << page;
@@ -92,7 +89,6 @@ TEST(HelpFileBuiltTest, HoldsEveryPageWellInsideTheBounds)
         EXPECT_LE(shape.styleBytes * 4, MaxHelpStyleBytes) << page;
     }
     EXPECT_NE(pages["/index.htm"].find("<title>Tessuvo ヘルプ 目次</title>"), std::string::npos);
-    chm->close(file);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ TEST(CssText, BodyRuleAndVariablesCarryBothColoursInLowerCase)
     EXPECT_EQ(CssBodyRule({1, 2, 3}, {171, 205, 239}),
               "body { background-color: #010203; color: #abcdef; }");
     EXPECT_EQ(CssVariables({1, 2, 3}, {171, 205, 239}),
-              "--background-color: #010203; --text-color: #abcdef;");
+              ":root { --background-color: #010203; --text-color: #abcdef; }");
 }
 
 TEST(CssText, FontSpanCarriesThePreviewTextByteForByteOnlyWhenUseFontIsOne)

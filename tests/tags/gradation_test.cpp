@@ -1,6 +1,6 @@
+#include "core/color/hex.h"
 #include "tags/gradation.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace tessuvo;
@@ -15,12 +15,8 @@ const Color Blue{0, 0, 255};
 std::vector<std::string> Hex(const Gradation& g)
 {
     std::vector<std::string> colors;
-    for (const auto& piece : g.pieces) {
-        char buffer[8];
-        std::snprintf(buffer, sizeof buffer, "%02x%02x%02x", piece.color.red, piece.color.green,
-                      piece.color.blue);
-        colors.emplace_back(buffer);
-    }
+    for (const auto& piece : g.pieces)
+        colors.push_back(CssColor(piece.color).substr(1));
     return colors;
 }
 

@@ -61,16 +61,18 @@ TEST(ColorFormats, HueRoundedTo360IsWrittenAs0)
 }
 
 // Every channel value in every position, spread over the cube (all 2^24 colours read back too,
-// in a minute and a half). The edit boxes' notations are read as typed, CSS by its reader.
+// in a minute and a half). The edit boxes' notations are read as typed, CSS by its reader, and so
+// is the comma syntax of rgb(), which no format writes.
 TEST(ColorFormats, EveryFormatReadsBackTheSameColour)
 {
     for (std::uint32_t i = 0; i < (1u << 24); i += 127) {
         const Color c{static_cast<int>(i >> 16), static_cast<int>((i >> 8) & 255),
                       static_cast<int>(i & 255)};
-        for (CopyFormat format : CopyFormats) {
-            const std::string text = FormatColorAs(format, c);
+        std::vector<std::string> texts = AllFormats(c);
+        texts.push_back("rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " +
+                        std::to_string(c.blue) + ")");
+        for (const std::string& text : texts)
             ASSERT_EQ(ColorFromTypedText(text, {1, 2, 3}), c) << text;
-        }
     }
 }
 

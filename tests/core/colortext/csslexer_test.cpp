@@ -40,36 +40,31 @@ std::vector<std::string> Tokens(std::string_view text,
 
 TEST(CssLexer, Tokens)
 {
+    using enum CssLexer::Dialect;
     struct Case
     {
         const char* text;
         std::vector<std::string> tokens;
+        CssLexer::Dialect dialect = Css;
     };
     const Case cases[] = {
         {"color: #1E3a5f;", {"I:color", "D::", "_", "#:1E3a5f", "D:;"}},
         {"--bg-color:navy", {"I:--bg-color", "D::", "I:navy"}},
         {"rgb(1 2.5e1 -.5%)", {"F:rgb", "N:1", "_", "N:25", "_", "P:-0.5", "D:)"}},
-        {"30deg 1e 5-", {"d:30deg", "_", "d:1e", "_", "N:5", "D:-"}},
-        {"+5 -a --b - 1e400 1e-400",
-         {"N:5", "_", "I:-a", "_", "I:--b", "_", "D:-", "_", "N:1.79769e+308", "_", "N:0"}},
+        {"30deg 1e 5- +5 -a --b - 1e400 1e-400",
+         {"d:30deg", "_", "d:1e", "_", "N:5", "D:-", "_", "N:5", "_", "I:-a", "_", "I:--b", "_",
+          "D:-", "_", "N:1.79769e+308", "_", "N:0"}},
         // Comments are white space; one without its end runs to the end.
         {"a/* x */b /*", {"I:a", "_", "I:b", "_"}},
         {"@media #-x # é", {"@:media", "_", "#:-x", "_", "D:#", "_", "I:é"}},
         {"'a;b' \"c\\\"d\" \"e\nf", {"S:a;b", "_", "S:c\\\"d", "_", "S:e", "_", "I:f"}},
         {"url( bg.png ) URL(\"x\") url(a", {"U:bg.png", "_", "F:URL", "S:x", "D:)", "_", "U:a"}},
         {"a//b", {"I:a", "D:/", "D:/", "I:b"}},
+        {"a // b: c;\nd", {"I:a", "_", "I:d"}, Scss},
+        {"style=\"c:red\"", {"I:style", "D:=", "D:\"", "I:c", "D::", "I:red", "D:\""}, Markup},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Tokens(c.text), c.tokens) << c.text;
-}
-
-TEST(CssLexer, DialectsForStyleSheetsAndMarkup)
-{
-    EXPECT_EQ(Tokens("a // b: c;\nd", CssLexer::Dialect::Scss),
-              (std::vector<std::string>{"I:a", "_", "I:d"}));
-    EXPECT_EQ(
-        Tokens(R"(style="color:red")", CssLexer::Dialect::Markup),
-        (std::vector<std::string>{"I:style", "D:=", "D:\"", "I:color", "D::", "I:red", "D:\""}));
+        EXPECT_EQ(Tokens(c.text, c.dialect), c.tokens) << c.text;
 }
 
 TEST(CssLexer, ComponentValuesTakeWholeBlocks)

@@ -118,6 +118,48 @@ TEST(ColorFromText, LengthsCountCodePageBytes)
     EXPECT_EQ(ColorFromText("\xEF\xBD\xB1,1,2"), (Color{0, 1, 2}));
 }
 
+TEST(ColorFromTypedText, TheDesignsFormsFirstThenCss)
+{
+    const Color backdrop{0, 0, 255};
+    const ApplyCase cases[] = {
+        // The design's forms and their quirks.
+        {"#ff8000", Color{255, 128, 0}},
+        {"255,128,0", Color{255, 128, 0}},
+        {"#12345G", Color{5, 0, 0}},
+        {"1234,5", Color{0, 0, 0}},
+        {"-5,0,0", std::nullopt},
+        {"#12345", Color{0x23, 0x45, 0}},
+        {"navy12", Color{0x12, 0, 0}},
+        {"abcdef", Color{0xab, 0xcd, 0xef}},
+        // Six-letter names are names.
+        {"orange", Color{255, 165, 0}},
+        {"PURPLE", Color{128, 0, 128}},
+        {"Bisque", Color{255, 228, 196}},
+        // What the design leaves goes on to CSS, translucent over the backdrop.
+        {"#abc", Color{170, 187, 204}},
+        {"navy", Color{0, 0, 128}},
+        {"rgb(10,20,30)", Color{10, 20, 30}},
+        {" #1e3a5f ", Color{30, 58, 95}},
+        {"color: #1e3a5f;", Color{30, 58, 95}},
+        {"#ff000080", Color{128, 0, 127}},
+        {"transparent", std::nullopt},
+        {"12345", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ColorFromTypedText(c.text, backdrop), c.expected) << c.text;
+}
+
+TEST(GradationColorFromTypedText, ItsHtmlFormFirstThenCss)
+{
+    const ApplyCase cases[] = {
+        {"#00FF00", Color{0, 255, 0}},  {"#12345G", Color{5, 0, 0}},
+        {"0,255,0", std::nullopt},      {"FF8000", std::nullopt},
+        {"orange", Color{255, 165, 0}}, {"#abc", Color{170, 187, 204}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GradationColorFromTypedText(c.text, {255, 255, 255}), c.expected) << c.text;
+}
+
 TEST(RecogniseHtmlColorText, OnlyTheHashForm)
 {
     EXPECT_TRUE(RecogniseHtmlColorText("#00FF00"));

@@ -1,3 +1,4 @@
+#include "core/colormath/oklab.h"
 #include "core/readability/contrast.h"
 
 #include <cmath>
@@ -64,9 +65,9 @@ double HueDegrees(const OkLab& lab)
     return std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
 }
 
-// For many pairs and both targets: the answer passes, nothing nearer in lightness passes, the
+// For many pairs and the three targets: the answer passes, nothing nearer in lightness passes, the
 // hue stays, and a pair that passes or can never pass is handled as such.
-TEST(Contrast, NearestPassingTextColourProperties)
+TEST(Contrast, NearestPassingColourProperties)
 {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> channel(0, 255);
@@ -74,10 +75,10 @@ TEST(Contrast, NearestPassingTextColourProperties)
     for (int n = 0; n < 300; ++n) {
         const Color text{channel(random), channel(random), channel(random)};
         const Color background{channel(random), channel(random), channel(random)};
-        for (const double target : {RatioAA, RatioAAA}) {
+        for (const double target : {RatioLargeAA, RatioAA, RatioAAA}) {
             SCOPED_TRACE(testing::Message() << "pair " << n << " target " << target);
-            const auto found = NearestPassingTextColor(text, background, target);
-            const double start = ToOkLab(text).l;
+            const auto found = NearestPassingColor(text, background, target);
+            const double start = OkLabFromColor(text).l;
             const auto passesAt = [&](double l) {
                 return ContrastRatio(WithOkLabLightness(text, l), background) >= target;
             };
@@ -85,7 +86,7 @@ TEST(Contrast, NearestPassingTextColourProperties)
             const auto nearerPasses = [&](double l, double change) {
                 const Color c = WithOkLabLightness(text, l);
                 return ContrastRatio(c, background) >= target &&
-                       std::abs(ToOkLab(c).l - start) < change - 1e-9;
+                       std::abs(OkLabFromColor(c).l - start) < change - 1e-9;
             };
             if (ContrastRatio(text, background) >= target) {
                 EXPECT_EQ(found, text);
@@ -97,12 +98,12 @@ TEST(Contrast, NearestPassingTextColourProperties)
                 continue;
             }
             EXPECT_GE(ContrastRatio(*found, background), target);
-            const double change = std::abs(ToOkLab(*found).l - start);
+            const double change = std::abs(OkLabFromColor(*found).l - start);
             for (double d = 0; d < change; d += 0.001) {
                 ASSERT_FALSE(nearerPasses(start + d, change)) << d;
                 ASSERT_FALSE(nearerPasses(start - d, change)) << d;
             }
-            const OkLab before = ToOkLab(text), after = ToOkLab(*found);
+            const OkLab before = OkLabFromColor(text), after = OkLabFromColor(*found);
             if (std::hypot(before.a, before.b) > 0.08 && std::hypot(after.a, after.b) > 0.04) {
                 ++chromaticChecked;
                 const double turn = std::remainder(HueDegrees(after) - HueDegrees(before), 360);
@@ -113,18 +114,20 @@ TEST(Contrast, NearestPassingTextColourProperties)
     EXPECT_GT(chromaticChecked, 50);
 }
 
-TEST(Contrast, NearestPassingTextColourEdges)
+TEST(Contrast, NearestPassingColourEdges)
 {
-    EXPECT_EQ(NearestPassingTextColor(Black, White, RatioAAA), Black);
-    EXPECT_EQ(NearestPassingTextColor(White, Black, RatioAAA), White);
+    EXPECT_EQ(NearestPassingColor(Black, White, RatioAAA), Black);
+    EXPECT_EQ(NearestPassingColor(White, Black, RatioAAA), White);
     // Against mid grey white reaches 4.48:1 and black 4.69:1: 7:1 is out of reach.
-    EXPECT_EQ(NearestPassingTextColor(White, {0x77, 0x77, 0x77}, RatioAAA), std::nullopt);
+    EXPECT_EQ(NearestPassingColor(White, {0x77, 0x77, 0x77}, RatioAAA), std::nullopt);
     // Only black reaches AA here, however near the text starts to white.
-    const auto fromLight = NearestPassingTextColor({0xEE, 0xEE, 0xEE}, {0x77, 0x77, 0x77}, RatioAA);
+    const auto fromLight = NearestPassingColor({0xEE, 0xEE, 0xEE}, {0x77, 0x77, 0x77}, RatioAA);
     ASSERT_TRUE(fromLight);
     EXPECT_LT(fromLight->red, 0x40);
-    EXPECT_EQ(NearestPassingTextColor({0x77, 0x77, 0x77}, White, RatioAA),
-              (Color{0x76, 0x76, 0x76}));
+    EXPECT_EQ(NearestPassingColor({0x77, 0x77, 0x77}, White, RatioAA), (Color{0x76, 0x76, 0x76}));
+    // A background fitted under white text for large text: #949494 gives 3.03:1, #959595 2.995:1.
+    EXPECT_EQ(NearestPassingColor({0x99, 0x99, 0x99}, White, RatioLargeAA),
+              (Color{0x94, 0x94, 0x94}));
 }
 
 } // namespace
