@@ -1,5 +1,6 @@
 #include "colorpickapp.h"
 
+#include "collections/pairhistory.h"
 #include "colorpickdlg.h"
 #include "dialogs/help/helpkey.h"
 #include "help/helppath.h"
@@ -21,7 +22,8 @@ void CColorPickApp::InitInstance()
     // The application answers the help command (F1) in every window with the help contents.
     HelpKey helpKey(HelpPath(exeDir));
     QCoreApplication::instance()->installEventFilter(&helpKey);
-    CColorPickDlg dlg(PrepareSettingsFile(exeDir));
+    const std::string settings = PrepareSettingsFile(exeDir);
+    CColorPickDlg dlg(settings, PrepareHistoryFile(settings));
     dlg.DoModal();
 }
 

@@ -1,20 +1,19 @@
 #include "colorpickdlg.h"
 
-#include "collections/pairhistory.h"
 #include "colorvisionband.h"
 #include "contrastlinelabel.h"
+#include "copyformatmenu.h"
 #include "core/colortext/notation.h"
-#include "core/readability/contrast.h"
 #include "core/screen/windowplacement.h"
 #include "core/textbox/entercommit.h"
 #include "core/textbox/scrollcodes.h"
-#include "cssoutput.h"
 #include "dialogs/collections/choosecolor.h"
 #include "dialogs/help/aboutdlg.h"
 #include "dialogs/help/htmlhelp.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "dialogs/tags/previewtextdlg.h"
 #include "help/helppath.h"
+#include "outputstylemenu.h"
 #include "pairhistorymenu.h"
 #include "pasteascolor.h"
 #include "platform/dialogfont.h"
@@ -24,24 +23,19 @@
 #include "platform/scrollbar.h"
 #include "platform/windowops.h"
 #include "previewband.h"
+#include "previewbandmenu.h"
 #include "res/resource.h"
 #include "res/strings.h"
-#include "settings/keptpair.h"
-#include "settings/previewtext.h"
-#include "settings/profile.h"
+#include "res/tooltips.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspath.h"
 #include "tags/csstext.h"
+#include "tags/gradation.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <vector>
 
 namespace tessuvo {
 
@@ -49,32 +43,6 @@ using namespace res;
 
 namespace {
 constexpr std::size_t ColorTextLimit = 13;
-
-// The fixed tooltips of the ten buttons, which are also their accessible names; nullptr for
-// any other control.
-const char* ButtonToolTip(int id)
-{
-    switch (id) {
-    case IDC_BG_COPY:
-    case IDC_FG_COPY:
-        return "ｺﾋﾟｰ";
-    case IDC_BG_PALETTE:
-    case IDC_FG_PALETTE:
-        return "ｻﾝﾌﾟﾙｶﾗｰﾊﾟﾚｯﾄ";
-    case IDC_BG_PICK:
-    case IDC_FG_PICK:
-        return "ｽﾎﾟｲﾄ";
-    case IDC_BG_REGISTER:
-    case IDC_FG_REGISTER:
-        return "登録";
-    case IDC_BG_TAG:
-        return "BODYﾀｸﾞ生成";
-    case IDC_FG_TAG:
-        return "FONTﾀｸﾞ生成";
-    default:
-        return nullptr;
-    }
-}
 
 // Option values and the menu items that carry their check marks.
 constexpr std::pair<int, int> NotationItems[] = {
@@ -93,9 +61,9 @@ constexpr std::pair<int, int> PickAreaItems[] = {
 };
 } // namespace
 
-CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
+CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidget* parent)
     : PickingDialog(IDD_MAIN, parent), m_hIcon(LoadIcon(IDR_MAINFRAME)),
-      m_iniPath(std::move(iniPath))
+      m_iniPath(std::move(iniPath)), m_options(m_iniPath)
 {
     DoDataExchange();
     m_contrastLine = new ContrastLineLabel(Client());
@@ -107,46 +75,48 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
                       [this](ScrollBar* bar, int code, int thumb) { OnHScroll(bar, code, thumb); });
     connect(m_editBg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditBg);
     connect(m_editFg, &EditBox::changed, this, &CColorPickDlg::OnChangeEditFg);
-    connect(m_btnBgTag, &QPushButton::clicked, this, &CColorPickDlg::OnBodyTag);
-    connect(m_btnFgTag, &QPushButton::clicked, this, &CColorPickDlg::OnFontTag);
-    connect(m_btnBgCopy, &QPushButton::clicked, this, &CColorPickDlg::OnBgCopy);
-    connect(m_btnFgCopy, &QPushButton::clicked, this, &CColorPickDlg::OnFgCopy);
-    connect(m_btnBgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnBgPalette);
-    connect(m_btnFgPalette, &QPushButton::clicked, this, &CColorPickDlg::OnFgPalette);
-    connect(m_btnBgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnBgRegister);
-    connect(m_btnFgRegister, &QPushButton::clicked, this, &CColorPickDlg::OnFgRegister);
-    connect(m_btnBgPick, &QPushButton::clicked, this, &CColorPickDlg::OnBgPick);
-    connect(m_btnFgPick, &QPushButton::clicked, this, &CColorPickDlg::OnFgPick);
-
+    using Handler = void (CColorPickDlg::*)();
+    const std::pair<QPushButton*, Handler> buttons[] = {
+        {m_btnBgTag, &CColorPickDlg::OnBodyTag},
+        {m_btnFgTag, &CColorPickDlg::OnFontTag},
+        {m_btnBgCopy, &CColorPickDlg::OnBgCopy},
+        {m_btnFgCopy, &CColorPickDlg::OnFgCopy},
+        {m_btnBgPalette, &CColorPickDlg::OnBgPalette},
+        {m_btnFgPalette, &CColorPickDlg::OnFgPalette},
+        {m_btnBgRegister, &CColorPickDlg::OnBgRegister},
+        {m_btnFgRegister, &CColorPickDlg::OnFgRegister},
+        {m_btnBgPick, &CColorPickDlg::OnBgPick},
+        {m_btnFgPick, &CColorPickDlg::OnFgPick}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
+    static constexpr std::pair<int, Handler> Commands[] = {
+        {ID_APP_EXIT, &CColorPickDlg::OnExit},
+        {ID_BODY_TAG, &CColorPickDlg::OnBodyTag},
+        {ID_FONT_TAG, &CColorPickDlg::OnFontTag},
+        {ID_BG_COPY, &CColorPickDlg::OnBgCopy},
+        {ID_FG_COPY, &CColorPickDlg::OnFgCopy},
+        {ID_BG_PALETTE, &CColorPickDlg::OnBgPalette},
+        {ID_FG_PALETTE, &CColorPickDlg::OnFgPalette},
+        {ID_BG_REGISTER, &CColorPickDlg::OnBgRegister},
+        {ID_FG_REGISTER, &CColorPickDlg::OnFgRegister},
+        {ID_BG_PICK, &CColorPickDlg::OnBgPick},
+        {ID_FG_PICK, &CColorPickDlg::OnFgPick},
+        {ID_GRADATION_TAG, &CColorPickDlg::OnGradationTag},
+        {ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal},
+        {ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex},
+        {ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml},
+        {ID_PREVIEW_TEXT, &CColorPickDlg::OnPreviewModeText},
+        {ID_PREVIEW_SIDES, &CColorPickDlg::OnPreviewModeSides},
+        {ID_TOPMOST, &CColorPickDlg::OnTopMost},
+        {ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings},
+        {ID_APP_ABOUT, &CColorPickDlg::OnAppAbout},
+        {ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents},
+        {ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine},
+        {ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors},
+        {ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors}};
     const MenuBar* menu = GetMenu();
-    const auto route = [this, menu](int command, void (CColorPickDlg::*handler)()) {
+    for (const auto& [command, handler] : Commands)
         connect(menu->Command(command), &QAction::triggered, this, handler);
-    };
-    route(ID_APP_EXIT, &CColorPickDlg::OnExit);
-    route(ID_BODY_TAG, &CColorPickDlg::OnBodyTag);
-    route(ID_FONT_TAG, &CColorPickDlg::OnFontTag);
-    route(ID_BG_COPY, &CColorPickDlg::OnBgCopy);
-    route(ID_FG_COPY, &CColorPickDlg::OnFgCopy);
-    route(ID_BG_PALETTE, &CColorPickDlg::OnBgPalette);
-    route(ID_FG_PALETTE, &CColorPickDlg::OnFgPalette);
-    route(ID_BG_REGISTER, &CColorPickDlg::OnBgRegister);
-    route(ID_FG_REGISTER, &CColorPickDlg::OnFgRegister);
-    route(ID_BG_PICK, &CColorPickDlg::OnBgPick);
-    route(ID_FG_PICK, &CColorPickDlg::OnFgPick);
-    route(ID_GRADATION_TAG, &CColorPickDlg::OnGradationTag);
-    route(ID_NOTATION_DECIMAL, &CColorPickDlg::OnNotationDecimal);
-    route(ID_NOTATION_HEX, &CColorPickDlg::OnNotationHex);
-    route(ID_NOTATION_HTML, &CColorPickDlg::OnNotationHtml);
-    route(ID_PREVIEW_TEXT, &CColorPickDlg::OnPreviewModeText);
-    route(ID_PREVIEW_SIDES, &CColorPickDlg::OnPreviewModeSides);
-    route(ID_TOPMOST, &CColorPickDlg::OnTopMost);
-    route(ID_PREVIEW_STRING, &CColorPickDlg::OnPreviewTextSettings);
-    route(ID_APP_ABOUT, &CColorPickDlg::OnAppAbout);
-    route(ID_HELP_CONTENTS, &CColorPickDlg::OnHelpContents);
-    route(ID_CONTRAST_LINE, &CColorPickDlg::OnContrastLine);
-    route(ID_SWAP_COLORS, &CColorPickDlg::OnSwapColors);
-    route(ID_OUTPUT_HTML, &CColorPickDlg::OnOutputHtml);
-    route(ID_OUTPUT_CSS, &CColorPickDlg::OnOutputCss);
 
     for (const auto& [button, target] : {std::pair(m_btnBgCopy, ColorTarget::Background),
                                          std::pair(m_btnFgCopy, ColorTarget::Text)})
@@ -157,11 +127,11 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, QWidget* parent)
         m_editBg, [this] { OnPasteColor(ColorTarget::Background, m_editBg, m_editBg->rect()); });
     AddPasteToContextMenu(m_editFg,
                           [this] { OnPasteColor(ColorTarget::Text, m_editFg, m_editFg->rect()); });
-    route(ID_KEEP_COLORS, &CColorPickDlg::OnKeepColors);
 
-    m_pairHistoryMenu = new PairHistoryMenu(m_iniPath, this);
+    m_outputStyle = new OutputStyleMenu(*GetMenu(), m_btnBgTag, m_btnFgTag, m_options, this);
+    m_pairHistoryMenu = new PairHistoryMenu(std::move(historyPath), this);
     menu->Command(ID_PAIR_HISTORY)->setMenu(m_pairHistoryMenu);
-    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::OnChoosePair);
+    connect(m_pairHistoryMenu, &PairHistoryMenu::pairChosen, this, &CColorPickDlg::SetPair);
     for (const auto& [area, command] : PickAreaItems)
         connect(menu->Command(command), &QAction::triggered, this,
                 [this, a = area] { OnPickArea(a); });
@@ -218,7 +188,8 @@ void CColorPickDlg::OnInitDialog()
         for (QPushButton* button : {buttons.first, buttons.second}) {
             SetButtonIcon(button, icon);
             // Read out by screen readers in place of the hidden caption.
-            button->setAccessibleName(QString::fromUtf8(ButtonToolTip(ControlId(button))));
+            button->setAccessibleName(
+                QString::fromUtf8(ButtonToolTip(IDD_MAIN, ControlId(button))));
         }
     }
 
@@ -229,17 +200,16 @@ void CColorPickDlg::OnInitDialog()
 
     m_exeDir = ExecutableDirectory();
 
-    m_topMost = keys::Read(keys::TopMost, m_iniPath);
-    m_notation = keys::Read(keys::Notation, m_iniPath);
-    m_previewMode = keys::Read(keys::PreviewMode, m_iniPath);
-    m_contrastLineLoaded = keys::Read(keys::ContrastLine, m_iniPath) == 1;
-    m_contrastLineShown = m_contrastLineLoaded;
-    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, m_contrastLineShown ? MF_CHECKED : MF_UNCHECKED);
+    const DesignOptions design = m_options.Read();
+    m_topMost = design.topMost;
+    m_notation = design.notation;
+    m_previewMode = design.previewMode;
+    const bool contrastLine = m_options.Get(keys::ContrastLine) == 1;
+    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, contrastLine ? MF_CHECKED : MF_UNCHECKED);
     // Before the window is placed: it is centred, or kept on the screen, at its taller size.
-    m_contrastLine->SetShown(m_contrastLineShown);
-    PlaceWindow(keys::Read(keys::PositionX, m_iniPath), keys::Read(keys::PositionY, m_iniPath));
-    if (const auto kept = ReadKeptPair(m_iniPath)) {
-        m_keepColors = true;
+    m_contrastLine->SetShown(contrastLine);
+    PlaceWindow(design.x, design.y);
+    if (const auto kept = m_options.KeptPair()) {
         GetMenu()->CheckMenuItem(ID_KEEP_COLORS, MF_CHECKED);
         SetColor(ColorTarget::Background, kept->background);
         SetColor(ColorTarget::Text, kept->text);
@@ -247,13 +217,11 @@ void CColorPickDlg::OnInitDialog()
 
     CheckRadioGroup(NotationItems, m_notation);
     CheckRadioGroup(PreviewModeItems, m_previewMode);
-    m_pickAreaRead = keys::Read(keys::PickArea, m_iniPath);
-    m_eyedropper.SetPickArea(m_pickAreaRead);
+    m_eyedropper.SetPickArea(m_options.Get(keys::PickArea));
     CheckRadioGroup(PickAreaItems, m_eyedropper.PickArea());
 
-    m_previewText = ReadPreviewText(m_iniPath);
-    m_outputStyle = OutputStyleFromSetting(keys::Read(keys::Output, m_iniPath));
-    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, m_outputStyle);
+    m_previewText = design.previewText;
+    m_outputStyle->Show();
 }
 
 void CColorPickDlg::PlaceWindow(int x, int y)
@@ -301,6 +269,11 @@ Color CColorPickDlg::TextColor() const
     return m_barsFg.Get();
 }
 
+ColorPair CColorPickDlg::Pair() const
+{
+    return {BackgroundColor(), TextColor()};
+}
+
 const ColorBars& CColorPickDlg::BarsOf(ColorTarget target) const
 {
     return target == ColorTarget::Background ? m_barsBg : m_barsFg;
@@ -321,7 +294,7 @@ void CColorPickDlg::RefreshColors()
         m_editFg->SetWindowText(*FormatColor(m_notation, fg));
     }
     Client()->repaint(PreviewBand.united(PreviewTextBox));
-    if (m_contrastLineShown)
+    if (m_options.Get(keys::ContrastLine) == 1)
         m_contrastLine->ShowPair(bg, fg, m_colorVision);
 }
 
@@ -379,6 +352,7 @@ void CColorPickDlg::OnPickArea(int area)
 {
     CheckRadioGroup(PickAreaItems, area);
     m_eyedropper.SetPickArea(area);
+    m_options.Set(keys::PickArea, area);
 }
 
 void CColorPickDlg::OnNotationDecimal()
@@ -435,11 +409,10 @@ void CColorPickDlg::CopyThroughEdit(EditBox* edit)
 
 void CColorPickDlg::RememberPair()
 {
-    // The copy is done whatever becomes of this write.
-    RecordPair(m_iniPath, {BackgroundColor(), TextColor()});
+    m_pairHistoryMenu->Record(Pair());
 }
 
-void CColorPickDlg::OnChoosePair(const ColorPair& pair)
+void CColorPickDlg::SetPair(const ColorPair& pair)
 {
     SetColor(ColorTarget::Background, pair.background);
     SetColor(ColorTarget::Text, pair.text);
@@ -448,13 +421,14 @@ void CColorPickDlg::OnChoosePair(const ColorPair& pair)
 
 void CColorPickDlg::OnKeepColors()
 {
-    m_keepColors = !m_keepColors;
-    GetMenu()->CheckMenuItem(ID_KEEP_COLORS, m_keepColors ? MF_CHECKED : MF_UNCHECKED);
+    const bool keep = m_options.Get(keys::KeepColors) != 1;
+    m_options.SetKeepColors(keep, Pair());
+    GetMenu()->CheckMenuItem(ID_KEEP_COLORS, keep ? MF_CHECKED : MF_UNCHECKED);
 }
 
 void CColorPickDlg::OnBodyTag()
 {
-    m_strBg = BodyOutput(m_outputStyle, BackgroundColor(), TextColor());
+    m_strBg = BodyOutput(m_outputStyle->Style(), BackgroundColor(), TextColor());
     UpdateData(false);
     CopyThroughEdit(m_editBg);
     RefreshColors();
@@ -462,8 +436,8 @@ void CColorPickDlg::OnBodyTag()
 
 void CColorPickDlg::OnFontTag()
 {
-    m_strFg =
-        FontOutput(m_outputStyle, TextColor(), keys::Read(keys::UseFont, m_iniPath), m_previewText);
+    m_strFg = FontOutput(m_outputStyle->Style(), TextColor(), keys::Read(keys::UseFont, m_iniPath),
+                         m_previewText);
     UpdateData(false);
     CopyThroughEdit(m_editFg);
     RefreshColors();
@@ -556,10 +530,8 @@ void CColorPickDlg::OnGradationTag()
     connect(&dlg, &CGradationTagDlg::tagsCopied, this, &CColorPickDlg::RememberPair);
     dlg.m_start = BackgroundColor();
     dlg.m_end = TextColor();
-    dlg.m_middle = {(dlg.m_start.red + dlg.m_end.red) / 2,
-                    (dlg.m_start.green + dlg.m_end.green) / 2,
-                    (dlg.m_start.blue + dlg.m_end.blue) / 2};
-    dlg.m_outputStyle = m_outputStyle;
+    dlg.m_middle = MiddleColor(dlg.m_start, dlg.m_end);
+    dlg.m_outputStyle = m_outputStyle->Style();
     dlg.DoModal();
 }
 
@@ -610,22 +582,16 @@ void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
         PickingDialog::contextMenuEvent(event);
         return;
     }
-    QMenu menu(this);
-    if (OverPreviewBand(clientPoint)) {
-        AddContrastItems(menu);
-        connect(menu.addAction(QString::fromUtf8(CopyCssVariablesText)), &QAction::triggered, this,
-                &CColorPickDlg::OnCopyCssVariables);
-        AddPasteAsColor(menu, [this] { OnPasteColor(std::nullopt, Client(), PreviewBand); });
-        menu.addMenu(m_pairHistoryMenu);
-    }
+    const std::unique_ptr<QMenu> menu =
+        OverPreviewBand(clientPoint) ? BandMenu() : std::make_unique<QMenu>(this);
     if (const char* text = LoadStringResource(IDS_ABOUTBOX); *text) {
-        if (!menu.isEmpty())
-            menu.addSeparator();
-        connect(menu.addAction(QString::fromUtf8(text)), &QAction::triggered, this,
+        if (!menu->isEmpty())
+            menu->addSeparator();
+        connect(menu->addAction(QString::fromUtf8(text)), &QAction::triggered, this,
                 [this] { OnSysCommand(ID_SYS_ABOUT, 0); });
     }
-    if (!menu.isEmpty())
-        menu.exec(event->globalPos());
+    if (!menu->isEmpty())
+        menu->exec(event->globalPos());
 }
 
 bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
@@ -634,49 +600,32 @@ bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
            PreviewBand.contains(clientPoint);
 }
 
-// The pair's readout, the text colour moved to the nearest that passes, and the pair as CSS.
-void CColorPickDlg::AddContrastItems(QMenu& menu)
+std::unique_ptr<QMenu> CColorPickDlg::BandMenu()
 {
-    const Color background = BackgroundColor(), text = TextColor();
-    menu.addAction(QString::fromStdString(ContrastReadout()))->setEnabled(false);
-    const auto addFit = [&](const char* label, double ratio) {
-        const auto fitted = NearestPassingColor(text, background, ratio);
-        QAction* action = menu.addAction(QString::fromUtf8(label));
-        action->setEnabled(fitted && *fitted != text);
-        if (action->isEnabled())
-            connect(action, &QAction::triggered, this,
-                    [this, color = *fitted] { OnFitTextColor(color); });
-    };
-    addFit("文字色をAA(4.5:1)に合わせる", RatioAA);
-    addFit("文字色をAAA(7:1)に合わせる", RatioAAA);
-    connect(menu.addAction(QString::fromUtf8("CSSとしてコピー")), &QAction::triggered, this,
-            &CColorPickDlg::OnCopyCss);
-    menu.addSeparator();
-    menu.addAction(GetMenu()->Command(ID_SWAP_COLORS));
-    AddColorVisionMenu(menu, m_colorVision, [this](ColorVision vision) { SetColorVision(vision); });
-}
-
-// The band's readout, which is also the contrast line's tooltip.
-std::string CColorPickDlg::ContrastReadout() const
-{
-    const Color background = BackgroundColor(), text = TextColor();
-    return ContrastSummary(background, text) + SimulatedRatioNote(background, text, m_colorVision);
+    auto menu = std::make_unique<PreviewBandMenu>(
+        Pair(), m_colorVision, GetMenu()->Command(ID_SWAP_COLORS), m_pairHistoryMenu, this);
+    connect(menu.get(), &PreviewBandMenu::textColorChosen, this, &CColorPickDlg::OnFitTextColor);
+    connect(menu.get(), &PreviewBandMenu::cssCopied, this, &CColorPickDlg::RememberPair);
+    connect(menu.get(), &PreviewBandMenu::copyCssVariablesAsked, this,
+            &CColorPickDlg::OnCopyCssVariables);
+    connect(menu.get(), &PreviewBandMenu::pasteAsked, this,
+            [this] { OnPasteColor(std::nullopt, Client(), PreviewBand); });
+    connect(menu.get(), &PreviewBandMenu::colorVisionChosen, this, &CColorPickDlg::SetColorVision);
+    return menu;
 }
 
 void CColorPickDlg::OnContrastLine()
 {
-    m_contrastLineShown = !m_contrastLineShown;
-    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, m_contrastLineShown ? MF_CHECKED : MF_UNCHECKED);
-    m_contrastLine->SetShown(m_contrastLineShown);
+    const bool shown = m_options.Get(keys::ContrastLine) != 1;
+    m_options.Set(keys::ContrastLine, shown ? 1 : 0);
+    GetMenu()->CheckMenuItem(ID_CONTRAST_LINE, shown ? MF_CHECKED : MF_UNCHECKED);
+    m_contrastLine->SetShown(shown);
     RefreshColors();
 }
 
 void CColorPickDlg::OnSwapColors()
 {
-    const Color background = BackgroundColor(), text = TextColor();
-    SetColor(ColorTarget::Background, text);
-    SetColor(ColorTarget::Text, background);
-    RefreshColors();
+    SetPair({TextColor(), BackgroundColor()});
 }
 
 void CColorPickDlg::SetColorVision(ColorVision vision)
@@ -689,31 +638,6 @@ void CColorPickDlg::OnFitTextColor(const Color& color)
 {
     SetColor(ColorTarget::Text, color);
     RefreshColors();
-}
-
-void CColorPickDlg::OnCopyCss()
-{
-    const std::string css = "color: " + CssColor(TextColor()) +
-                            "; background-color: " + CssColor(BackgroundColor()) + ";";
-    QGuiApplication::clipboard()->setText(QString::fromStdString(css));
-    RememberPair();
-}
-
-void CColorPickDlg::OnOutputHtml()
-{
-    SetOutputStyle(OutputStyle::HtmlTags);
-}
-
-void CColorPickDlg::OnOutputCss()
-{
-    SetOutputStyle(OutputStyle::Css);
-}
-
-void CColorPickDlg::SetOutputStyle(OutputStyle style)
-{
-    m_outputStyle = style;
-    m_outputChosen = true;
-    ShowOutputStyle(*GetMenu(), m_btnBgTag, m_btnFgTag, style);
 }
 
 void CColorPickDlg::OnCopyCssVariables()
@@ -753,12 +677,12 @@ void CColorPickDlg::OnSysCommand(unsigned id, long)
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const
 {
     if (id == 0 && OverPreviewBand(clientPoint))
-        return ContrastReadout();
+        return BandReadout(Pair(), m_colorVision);
     if (id == IDC_BG_TAG)
-        return BodyCommandName(m_outputStyle);
+        return BodyCommandName(m_outputStyle->Style());
     if (id == IDC_FG_TAG)
-        return FontCommandName(m_outputStyle);
-    if (const char* text = ButtonToolTip(id))
+        return FontCommandName(m_outputStyle->Style());
+    if (const char* text = ButtonToolTip(IDD_MAIN, id))
         return text;
     if (id != IDC_EDIT_BG && id != IDC_EDIT_FG)
         return std::nullopt;
@@ -774,29 +698,14 @@ void CColorPickDlg::closeEvent(QCloseEvent* event)
 
 void CColorPickDlg::OnClose()
 {
-    // Options, position and the kept pair in one replacement of the file, under the settings lock:
-    // neither a crash nor a second copy closing at the same moment leaves half of them written.
-    const std::string topMost = std::to_string(m_topMost), notation = std::to_string(m_notation),
-                      previewMode = std::to_string(m_previewMode), x = std::to_string(pos().x()),
-                      y = std::to_string(pos().y());
-    const std::string output = std::to_string(static_cast<int>(m_outputStyle));
-    std::vector<ProfileEntry> options = {
-        keys::Entry(keys::TopMost, topMost), keys::Entry(keys::Notation, notation),
-        keys::Entry(keys::PreviewMode, previewMode), keys::Entry(keys::PositionX, x),
-        keys::Entry(keys::PositionY, y)};
-    // Left as the file has it unless changed: a file without the key stays without it.
-    const std::string contrastLine = m_contrastLineShown ? "1" : "0";
-    if (m_contrastLineShown != m_contrastLineLoaded)
-        options.push_back(keys::Entry(keys::ContrastLine, contrastLine));
-    if (m_outputChosen)
-        options.push_back(keys::Entry(keys::Output, output));
-    const KeptPairWrites kept(m_keepColors, {BackgroundColor(), TextColor()});
-    options.insert(options.end(), kept.Entries().begin(), kept.Entries().end());
-    const std::string pickArea = std::to_string(m_eyedropper.PickArea());
-    if (m_eyedropper.PickArea() != PickAreaFromValue(m_pickAreaRead))
-        options.push_back(keys::Entry(keys::PickArea, pickArea));
-    WritePrivateProfileEntries(options, m_iniPath);
-    WritePreviewText(m_previewText, m_iniPath);
+    m_options.WriteAtClose(
+        {m_topMost, m_notation, m_previewMode, pos().x(), pos().y(), m_previewText});
+}
+
+void CColorPickDlg::done(int result)
+{
+    m_options.WriteKeptPair(Pair());
+    PickingDialog::done(result);
 }
 
 } // namespace tessuvo

@@ -6,7 +6,7 @@
 #include "core/readability/colorvision.h"
 #include "platform/colorbars.h"
 #include "platform/pickingdialog.h"
-#include "tags/outputstyle.h"
+#include "settings/windowoptions.h"
 
 #include <QIcon>
 #include <memory>
@@ -21,6 +21,7 @@ namespace tessuvo {
 
 class ContrastLineLabel;
 class EditBox;
+class OutputStyleMenu;
 class PairHistoryMenu;
 class ScrollBar;
 
@@ -30,8 +31,9 @@ class CColorPickDlg final : public PickingDialog
     Q_OBJECT
 
 public:
-    // `iniPath` is the settings file, chosen once at start.
-    explicit CColorPickDlg(std::string iniPath, QWidget* parent = nullptr);
+    // `iniPath` is the settings file and `historyPath` the history of pairs, both chosen once
+    // at start.
+    CColorPickDlg(std::string iniPath, std::string historyPath, QWidget* parent = nullptr);
 
     // Writes both edit texts in the current notation and repaints the preview band.
     void RefreshColors();
@@ -40,6 +42,7 @@ public:
 
     Color BackgroundColor() const;
     Color TextColor() const;
+    ColorPair Pair() const;
 
     // A command of the window menu; the low four bits of `id` are the platform's own.
     void OnSysCommand(unsigned id, long param);
@@ -49,6 +52,8 @@ protected:
     void PaintClient(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Every way of leaving, the close handling's and Escape's, ends here.
+    void done(int result) override;
     // The window menu's version item, offered on the background: the window manager owns the
     // window menu itself.
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -92,21 +97,17 @@ private:
     void OnAppAbout();
     void OnHelpContents();
     bool OverPreviewBand(QPoint clientPoint) const;
-    void AddContrastItems(QMenu& menu);
+    std::unique_ptr<QMenu> BandMenu();
     void OnFitTextColor(const Color& color);
-    void OnCopyCss();
     void OnContrastLine();
     void OnSwapColors();
     void SetColorVision(ColorVision vision);
-    std::string ContrastReadout() const;
-    void OnOutputHtml();
-    void OnOutputCss();
-    void SetOutputStyle(OutputStyle style);
     void OnCopyCssVariables();
     void OnPasteColor(std::optional<ColorTarget> into, QWidget* at, QRect area);
     void CopyThroughBox(ColorTarget target, const std::string& text);
     void OnKeepColors();
-    void OnChoosePair(const ColorPair& pair);
+    // Sets both colours, then refreshes once.
+    void SetPair(const ColorPair& pair);
     // Puts the pair of this moment first in the history: done after every copy.
     void RememberPair();
 
@@ -146,21 +147,15 @@ private:
     int m_notation = 0;
     // The bars hold a colour that the texts and the preview show only from the next repaint.
     bool m_colorsStale = false;
-    bool m_keepColors = false;
     PairHistoryMenu* m_pairHistoryMenu = nullptr;
-    int m_pickAreaRead = DefaultPickArea; // as the settings file had it
     std::string m_exeDir;
     const std::string m_iniPath;
     std::string m_previewText;
+    WindowOptions m_options;
     ContrastLineLabel* m_contrastLine = nullptr;
-    bool m_contrastLineShown = false;
-    // As the settings file had it: the key is written only when the user changed it.
-    bool m_contrastLineLoaded = false;
+    OutputStyleMenu* m_outputStyle = nullptr;
     // A view for this run only, never saved and never in what is copied.
     ColorVision m_colorVision = ColorVision::Normal;
-    OutputStyle m_outputStyle = OutputStyle::HtmlTags;
-    // Written back only once chosen, so that a file without the key stays as it was.
-    bool m_outputChosen = false;
 };
 
 } // namespace tessuvo

@@ -1,6 +1,7 @@
 #include "pairhistorymenu.h"
 
 #include "collections/pairhistory.h"
+#include "platform/qtcolor.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -8,11 +9,6 @@
 namespace tessuvo {
 
 namespace {
-
-QColor ToQColor(const Color& color)
-{
-    return QColor(color.red, color.green, color.blue);
-}
 
 // The background colour on the left, the text colour on the right, in a thin frame; drawn for
 // the size it is shown at, so that it stays sharp on any screen.
@@ -52,16 +48,24 @@ QString PairHistoryItemText(int index, const ColorPair& pair)
     return QStringLiteral("&%1 ").arg((index + 1) % 10) + label;
 }
 
-PairHistoryMenu::PairHistoryMenu(std::string iniPath, QWidget* parent)
-    : QMenu(QString::fromUtf8("最近使った組み合わせ(&H)"), parent), m_iniPath(std::move(iniPath))
+PairHistoryMenu::PairHistoryMenu(std::string historyPath, QWidget* parent)
+    : QMenu(QString::fromUtf8("最近使った組み合わせ(&H)"), parent),
+      m_historyPath(std::move(historyPath))
 {
     connect(this, &QMenu::aboutToShow, this, &PairHistoryMenu::Rebuild);
+}
+
+void PairHistoryMenu::Record(const ColorPair& pair)
+{
+    // Without a home there is no history's file: nothing is kept, and the menu stays empty.
+    if (!m_historyPath.empty())
+        RecordPair(m_historyPath, pair);
 }
 
 void PairHistoryMenu::Rebuild()
 {
     clear();
-    const std::vector<ColorPair> history = ReadPairHistory(m_iniPath);
+    const std::vector<ColorPair> history = ReadPairHistory(m_historyPath);
     for (std::size_t i = 0; i < history.size(); ++i) {
         const ColorPair pair = history[i];
         QAction* item = addAction(QIcon(new PairIconEngine(pair)),
@@ -73,7 +77,7 @@ void PairHistoryMenu::Rebuild()
     QAction* clearItem = addAction(QString::fromUtf8("履歴を消去(&C)"));
     clearItem->setEnabled(!history.empty());
     // A file that cannot be written keeps its history; the next opening shows it as it is.
-    connect(clearItem, &QAction::triggered, this, [this] { ClearPairHistory(m_iniPath); });
+    connect(clearItem, &QAction::triggered, this, [this] { ClearPairHistory(m_historyPath); });
 }
 
 } // namespace tessuvo

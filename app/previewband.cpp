@@ -1,17 +1,11 @@
 #include "previewband.h"
 
 #include "platform/dialogfont.h"
+#include "platform/qtcolor.h"
 
 #include <QPainter>
 
 namespace tessuvo {
-
-namespace {
-QColor ToQColor(const Color& c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
-} // namespace
 
 void PaintPreviewBand(QPainter& painter, int mode, const Color& background, const Color& text,
                       const QString& previewText)

@@ -29,7 +29,7 @@ namespace {
 // One refresh as a thumb drag causes it: both edit texts and the repaint of the band.
 void RefreshColorsWithRepaint(benchmark::State& state)
 {
-    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()), ExecutableDirectory() + HistoryFileName);
     dlg.show();
     QApplication::processEvents();
     auto* red = dlg.Control<ScrollBar>(res::IDC_BG_RED);
@@ -46,7 +46,7 @@ BENCHMARK(RefreshColorsWithRepaint)->Unit(benchmark::kMicrosecond);
 // pending (the edit boxes, the line) done at once, as the event loop does them.
 void RefreshColorsContrastLine(benchmark::State& state)
 {
-    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()), ExecutableDirectory() + HistoryFileName);
     dlg.show();
     if (state.range(0) == 1)
         dlg.GetMenu()->Command(res::ID_CONTRAST_LINE)->trigger();
@@ -143,11 +143,11 @@ void GradationRegenerate30Bytes(benchmark::State& state)
 }
 BENCHMARK(GradationRegenerate30Bytes)->Unit(benchmark::kMicrosecond);
 
-// Opening the history menu with 20 pairs: the section read from the file, the items with their
+// Opening the history menu with 20 pairs: the history read from its file, the items with their
 // icons built, and the menu shown and painted.
 void PairHistoryMenuOpen20(benchmark::State& state)
 {
-    const std::string path = SettingsPath(ExecutableDirectory());
+    const std::string path = ExecutableDirectory() + HistoryFileName;
     std::filesystem::remove(path);
     for (int n = 0; n < PairHistoryLimit; ++n)
         RecordPair(path, {{n * 12, 255 - n * 12, 128}, {0, n, 255 - n}});
@@ -165,14 +165,14 @@ void PairHistoryMenuOpen20(benchmark::State& state)
 BENCHMARK(PairHistoryMenuOpen20)->Unit(benchmark::kMicrosecond);
 
 // The copy command with its history write: the value copied, the pair put first among 20 and
-// the section written (a file flushed to the disk).
+// the history's file written (a file flushed to the disk).
 void CopyWithHistory(benchmark::State& state)
 {
-    const std::string path = SettingsPath(ExecutableDirectory());
+    const std::string path = ExecutableDirectory() + HistoryFileName;
     std::filesystem::remove(path);
     for (int n = 0; n < PairHistoryLimit; ++n)
         RecordPair(path, {{n, 0, 0}, {255, 255, 255}});
-    CColorPickDlg dlg(path);
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()), path);
     dlg.show();
     QApplication::processEvents();
     QAction* copy = dlg.GetMenu()->Command(res::ID_BG_COPY);

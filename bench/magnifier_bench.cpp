@@ -50,7 +50,7 @@ protected:
 class Armed
 {
 public:
-    Armed() : dlg(SettingsPath(ExecutableDirectory()))
+    Armed() : dlg(SettingsPath(ExecutableDirectory()), ExecutableDirectory() + HistoryFileName)
     {
         dlg.show();
         QApplication::processEvents();

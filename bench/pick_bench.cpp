@@ -33,7 +33,7 @@ BENCHMARK(ReadOnePixel)->Unit(benchmark::kMicrosecond);
 // From the press, as the capture delivers it to the window, to the colour in the bars.
 void PressToBars(benchmark::State& state)
 {
-    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()));
+    CColorPickDlg dlg(SettingsPath(ExecutableDirectory()), ExecutableDirectory() + HistoryFileName);
     dlg.show();
     QApplication::processEvents();
     QAction* start = dlg.GetMenu()->Command(res::ID_BG_PICK);

@@ -2,19 +2,13 @@
 
 #include "settings/profile.h"
 #include "settings/profilelock.h"
+#include "settings/settingskeys.h"
 
 #include <array>
 
 namespace tessuvo {
 
-namespace {
-
-constexpr const char* InUse = "ITEM";
-constexpr const char* Red = "red";
-constexpr const char* Green = "green";
-constexpr const char* Blue = "blue";
-
-} // namespace
+using keys::SlotBlue, keys::SlotGreen, keys::SlotInUse, keys::SlotRed;
 
 std::string SlotSection(ColorTarget target, int slot)
 {
@@ -22,9 +16,9 @@ std::string SlotSection(ColorTarget target, int slot)
         return {};
     switch (target) {
     case ColorTarget::Background:
-        return "BG" + std::to_string(slot);
+        return keys::BackgroundSlotPrefix + std::to_string(slot);
     case ColorTarget::Text:
-        return "FG" + std::to_string(slot);
+        return keys::TextSlotPrefix + std::to_string(slot);
     default:
         return {};
     }
@@ -35,9 +29,9 @@ SlotValues ReadSlot(const std::string& iniPath, ColorTarget target, int slot, in
     const std::string section = SlotSection(target, slot);
     if (section.empty())
         return {defaultValue, defaultValue, defaultValue};
-    return {GetPrivateProfileIntA(section, Red, defaultValue, iniPath),
-            GetPrivateProfileIntA(section, Green, defaultValue, iniPath),
-            GetPrivateProfileIntA(section, Blue, defaultValue, iniPath)};
+    return {GetPrivateProfileIntA(section, SlotRed, defaultValue, iniPath),
+            GetPrivateProfileIntA(section, SlotGreen, defaultValue, iniPath),
+            GetPrivateProfileIntA(section, SlotBlue, defaultValue, iniPath)};
 }
 
 SlotValues ReadSlotFace(const std::string& iniPath, ColorTarget target, int slot,
@@ -49,8 +43,8 @@ SlotValues ReadSlotFace(const std::string& iniPath, ColorTarget target, int slot
             section.empty() ? face : GetPrivateProfileIntA(section, key, face, iniPath);
         return value & 0xFF;
     };
-    return {channel(Red, buttonFace.red), channel(Green, buttonFace.green),
-            channel(Blue, buttonFace.blue)};
+    return {channel(SlotRed, buttonFace.red), channel(SlotGreen, buttonFace.green),
+            channel(SlotBlue, buttonFace.blue)};
 }
 
 int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int green, int blue)
@@ -61,11 +55,12 @@ int RegisterSlot(const std::string& iniPath, ColorTarget target, int red, int gr
     const ProfileLock lock(iniPath);
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const std::string section = SlotSection(target, slot);
-        if (GetPrivateProfileIntA(section, InUse, 0, iniPath) != 0)
+        if (GetPrivateProfileIntA(section, SlotInUse, 0, iniPath) != 0)
             continue;
         const std::string r = std::to_string(red), g = std::to_string(green),
                           b = std::to_string(blue);
-        const std::array<ProfileWrite, 4> writes{{{InUse, "1"}, {Red, r}, {Green, g}, {Blue, b}}};
+        const std::array<ProfileWrite, 4> writes{
+            {{SlotInUse, "1"}, {SlotRed, r}, {SlotGreen, g}, {SlotBlue, b}}};
         return WritePrivateProfileKeys(section, writes, iniPath) ? slot : SlotNotWritten;
     }
     return SlotsFull;
@@ -76,8 +71,10 @@ bool DeleteSlot(const std::string& iniPath, ColorTarget target, int slot)
     const std::string section = SlotSection(target, slot);
     if (section.empty())
         return true;
-    const std::array<ProfileWrite, 4> writes{
-        {{Red, std::nullopt}, {Green, std::nullopt}, {Blue, std::nullopt}, {InUse, "0"}}};
+    const std::array<ProfileWrite, 4> writes{{{SlotRed, std::nullopt},
+                                              {SlotGreen, std::nullopt},
+                                              {SlotBlue, std::nullopt},
+                                              {SlotInUse, "0"}}};
     return WritePrivateProfileKeys(section, writes, iniPath);
 }
 

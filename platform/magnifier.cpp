@@ -2,6 +2,7 @@
 
 #include "core/eyedropper/magnifierplacement.h"
 #include "dialogfont.h"
+#include "qtcolor.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -25,11 +26,6 @@ constexpr int LineHeight = 16;
 constexpr int Width = Margin + GridSize + Margin;
 constexpr int Height = Margin + GridSize + Margin + 2 * LineHeight + Margin;
 const QColor GridColor(128, 128, 128);
-
-QColor ToQColor(const Color& c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
 
 QPoint Floor(QPointF p)
 {

@@ -174,6 +174,19 @@ void IniFile::RemoveKey(std::string_view section, std::string_view key)
         m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(keyLine->index));
 }
 
+void IniFile::RemoveSection(std::string_view section)
+{
+    std::vector<Line> kept;
+    bool inSection = false;
+    for (Line& line : m_lines) {
+        if (const auto name = SectionName(line.text))
+            inSection = EqualsNoCase(*name, section);
+        if (!inSection)
+            kept.push_back(std::move(line));
+    }
+    m_lines = std::move(kept);
+}
+
 std::string IniFile::Serialize() const
 {
     std::string out = m_byteOrderMark ? std::string(Utf8Bom) : std::string();

@@ -24,6 +24,8 @@ public:
     // the section at the end of the file. New lines take the ending of the file's first line.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     void RemoveKey(std::string_view section, std::string_view key);
+    // Removes every section of that name, its header and all its lines.
+    void RemoveSection(std::string_view section);
 
     std::string Serialize() const;
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-// The pair the window closed with, shown again at the next start when the user asks for it:
+// The pair the window left with, shown again at the next start when the user asks for it:
 // KEEPCOLORS=1 and both colours as hex codes in the flags section. Any other KEEPCOLORS, or none,
 // is the plain start with white and black.
 namespace tessuvo {
@@ -17,9 +17,9 @@ namespace tessuvo {
 // not a hex code gives way to its default alone.
 std::optional<ColorPair> ReadKeptPair(const std::string& iniPath);
 
-// The close's writes for the option, to go into the one replacement of the file with its other
-// values: the mark and both colours while it is on, otherwise the removal of all three, which
-// leaves a file that never held them as it was.
+// The option's writes, to go into one replacement of the file: the mark and both colours while
+// it is on, otherwise the removal of all three, which leaves a file that never held them as it
+// was.
 class KeptPairWrites final
 {
 public:

@@ -16,6 +16,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tessuvo {
 
@@ -47,6 +48,13 @@ std::map<std::string, std::string>& Redirects()
 {
     static std::map<std::string, std::string> redirects;
     return redirects;
+}
+
+// Sections to remove from a file at its next write, by the file's path.
+std::map<std::string, std::vector<std::string>>& Retired()
+{
+    static std::map<std::string, std::vector<std::string>> retired;
+    return retired;
 }
 
 const std::string& InUse(const std::string& path)
@@ -265,13 +273,16 @@ bool Storable(const ProfileEntry& w)
     if (w.section.empty() || HasBlankEnds(w.section) || HasLineBreak(w.section) ||
         w.section.find(']') != std::string_view::npos)
         return false;
+    if (w.key.empty() && !w.value)
+        return true; // the section's removal
     if (w.key.empty() || HasBlankEnds(w.key) || HasLineBreak(w.key) ||
         w.key.find('=') != std::string_view::npos || w.key.front() == '[' || w.key.front() == ';')
         return false;
     return !w.value || (!HasLineBreak(*w.value) && IsValidUtf8(*w.value));
 }
 
-bool WriteEntries(std::span<const ProfileEntry> writes, const std::string& path)
+bool WriteEntries(std::span<const ProfileEntry> writes, const std::string& path,
+                  RetiredSections retired)
 {
     const std::string target = InUse(path);
     ProfileLock lock(target);
@@ -284,6 +295,10 @@ bool WriteEntries(std::span<const ProfileEntry> writes, const std::string& path)
     if (file.state != FileState::Unusable) {
         IniFile ini = file.ini ? *file.ini : IniFile{};
         for (const ProfileEntry& w : writes) {
+            if (w.key.empty()) {
+                ini.RemoveSection(w.section);
+                continue;
+            }
             if (!w.value) {
                 ini.RemoveKey(w.section, w.key);
                 continue;
@@ -292,6 +307,11 @@ bool WriteEntries(std::span<const ProfileEntry> writes, const std::string& path)
             const ValueEncoding previous =
                 old ? DecodeProfileValue(*old).encoding : ValueEncoding::Ascii;
             ini.SetValue(w.section, w.key, EncodeProfileValue(*w.value, previous));
+        }
+        if (const auto found = Retired().find(path);
+            retired == RetiredSections::Remove && found != Retired().end()) {
+            for (const std::string& section : found->second)
+                ini.RemoveSection(section);
         }
         const std::string bytes = ini.Serialize();
         // A file past the size a read takes would read as all defaults at the next start; no
@@ -312,7 +332,7 @@ bool WriteEntries(std::span<const ProfileEntry> writes, const std::string& path)
     if (!fs::exists(fallback->second, ec) && !Store(fallback->second, copy))
         return false;
     Redirects()[path] = fallback->second;
-    return WriteEntries(writes, path);
+    return WriteEntries(writes, path, retired);
 }
 
 std::int32_t ParseInt32(std::string_view text)
@@ -376,14 +396,15 @@ bool WritePrivateProfileKeys(std::string_view section, std::span<const ProfileWr
     return WritePrivateProfileEntries(entries, path);
 }
 
-bool WritePrivateProfileEntries(std::span<const ProfileEntry> writes, const std::string& path)
+bool WritePrivateProfileEntries(std::span<const ProfileEntry> writes, const std::string& path,
+                                RetiredSections retired)
 {
     if (!std::all_of(writes.begin(), writes.end(), Storable))
         return false;
     if (writes.empty())
         return true;
     try {
-        return WriteEntries(writes, path);
+        return WriteEntries(writes, path, retired);
     } catch (const std::exception&) {
         return false; // out of memory, or a file-system error thrown by the library
     }
@@ -392,6 +413,11 @@ bool WritePrivateProfileEntries(std::span<const ProfileEntry> writes, const std:
 void SetProfileFallback(const std::string& path, const std::string& fallback)
 {
     Fallbacks()[path] = fallback;
+}
+
+void RetireProfileSection(const std::string& path, std::string section)
+{
+    Retired()[path].push_back(std::move(section));
 }
 
 bool ProfileFileWritable(const std::string& path)

@@ -51,14 +51,27 @@ bool WritePrivateProfileKeys(std::string_view section, std::span<const ProfileWr
 struct ProfileEntry
 {
     std::string_view section;
-    std::string_view key;
+    std::string_view key;                  // empty, with no value, removes the whole section
     std::optional<std::string_view> value; // none removes the key
+};
+
+// Whether a write also removes the sections retired from the file (RetireProfileSection).
+enum class RetiredSections
+{
+    Remove,
+    Keep,
 };
 
 // Writes of any sections of one file, applied in order, in a single replacement of the file
 // under the settings lock (profilelock.h), so that neither a crash nor a second copy of the
 // program ever sees or makes a half-done group.
-bool WritePrivateProfileEntries(std::span<const ProfileEntry> writes, const std::string& path);
+bool WritePrivateProfileEntries(std::span<const ProfileEntry> writes, const std::string& path,
+                                RetiredSections retired = RetiredSections::Remove);
+
+// A section that an older version kept in `path` and that now lives in a file of its own: every
+// later write to `path` that does not keep the retired sections removes it in the same
+// replacement, so that it goes with a write made anyway, never with one of its own.
+void RetireProfileSection(const std::string& path, std::string section);
 
 // Where the settings move to when `path` turns out not to be writable: at the first failed
 // write the fallback is started as a copy of what `path` held (unless it exists already), the

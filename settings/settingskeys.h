@@ -4,6 +4,7 @@
 #include "core/textbox/modes.h"
 #include "profile.h"
 
+#include <span>
 #include <string>
 
 // The settings file's keys: each setting once, with its section and the value a missing key
@@ -26,22 +27,34 @@ struct TextKey
     const char* fallback;
 };
 
+// An option of the program's own additions: its key holds one of `values` exactly as the
+// program writes them, or nothing. Any other text means `fallback`, the design's behaviour,
+// also one that the design's integer reading would take for a value ("1junk", "4294967297").
+struct OptionKey
+{
+    const char* section;
+    const char* key;
+    int fallback;
+    std::span<const int> values; // besides the fallback
+};
+
 inline constexpr IntKey TopMost{"FLG", "TOPMOST", 0};
 inline constexpr IntKey Notation{"FLG", "RGB", DefaultNotation};
 inline constexpr IntKey PreviewMode{"FLG", "PREVIEW", DefaultPreviewMode};
 inline constexpr IntKey UseFont{"FLG", "USEFONT", 0};
-// 1 shows the contrast line under the controls; any other value does not.
-inline constexpr IntKey ContrastLine{"FLG", "CONTRASTLINE", 0};
-// What the tag commands write: 0 HTML tags, 1 CSS.
-inline constexpr IntKey Output{"FLG", "OUTPUT", 0};
 
-// The pair the window closed with, shown at the next start while KEEPCOLORS is 1 (keptpair.h).
-inline constexpr IntKey KeepColors{"FLG", "KEEPCOLORS", 0};
+inline constexpr int On[] = {1};
+// 1 shows the contrast line under the controls.
+inline constexpr OptionKey ContrastLine{"FLG", "CONTRASTLINE", 0, On};
+// What the tag commands write: 0 HTML tags, 1 CSS.
+inline constexpr OptionKey Output{"FLG", "OUTPUT", 0, On};
+// The pair the window left with, shown at the next start while KEEPCOLORS is 1 (keptpair.h).
+inline constexpr OptionKey KeepColors{"FLG", "KEEPCOLORS", 0, On};
 inline constexpr TextKey KeptBackground{"FLG", "BGCOLOR", "#FFFFFF"};
 inline constexpr TextKey KeptText{"FLG", "FGCOLOR", "#000000"};
-// 1, 3 or 5; any other value means 1. Written only once it differs from what was read, so that
-// a file without it stays as it was.
-inline constexpr IntKey PickArea{"FLG", "PICKAREA", DefaultPickArea};
+// The eyedropper's square: 1, 3 or 5 pixels a side.
+inline constexpr int AveragedPickAreas[] = {PickAverage3, PickAverage5};
+inline constexpr OptionKey PickArea{"FLG", "PICKAREA", PickOnePixel, AveragedPickAreas};
 
 // -1 places the window in the middle of the desktop.
 inline constexpr IntKey PositionX{"POSITION", "X", -1};
@@ -51,6 +64,18 @@ inline constexpr TextKey PreviewString{"PREVIEW", "STRING", "[TESSUVO]"};
 // Present, as 1, only when STRING holds a text with its line breaks escaped.
 inline constexpr IntKey PreviewEscaped{"PREVIEW", "ESCAPED", 0};
 inline constexpr int PreviewTextBuffer = 1024;
+
+// The registered colours: a section for each slot, "BG1" to "BG18" for the background and "FG1"
+// to "FG18" for the text colour, each with its in-use mark and the colour's three channels.
+inline constexpr const char* BackgroundSlotPrefix = "BG";
+inline constexpr const char* TextSlotPrefix = "FG";
+inline constexpr const char* SlotInUse = "ITEM";
+inline constexpr const char* SlotRed = "red";
+inline constexpr const char* SlotGreen = "green";
+inline constexpr const char* SlotBlue = "blue";
+
+// The history of pairs: numbered keys "1" to "20", newest first, in a section of its own.
+inline constexpr const char* HistorySection = "HISTORY";
 
 inline int Read(const IntKey& setting, const std::string& path)
 {
@@ -66,6 +91,30 @@ inline std::string Read(const TextKey& setting, std::size_t bufferSize, const st
 inline bool Write(const IntKey& setting, int value, const std::string& path)
 {
     return WritePrivateProfileStringA(setting.section, setting.key, std::to_string(value), path);
+}
+
+inline int Read(const OptionKey& option, const std::string& path)
+{
+    // Room for any value the program writes and a little more: a longer text is none of them.
+    constexpr std::size_t Buffer = 16;
+    const std::string text = GetPrivateProfileStringA(option.section, option.key, "", Buffer, path);
+    for (const int value : option.values) {
+        if (text == std::to_string(value))
+            return value;
+    }
+    return option.fallback;
+}
+
+// Writes the option as the user changed it: the value, or, for the fallback, no key at all, so
+// that an option at its default leaves the file as the design has it. The write leaves a retired
+// section (RetireProfileSection) where it is: it is no write of the design's.
+inline bool Write(const OptionKey& option, int value, const std::string& path)
+{
+    const std::string text = std::to_string(value);
+    const ProfileEntry entry{option.section, option.key,
+                             value == option.fallback ? std::nullopt
+                                                      : std::optional<std::string_view>(text)};
+    return WritePrivateProfileEntries(std::span(&entry, 1), path, RetiredSections::Keep);
 }
 
 // One key of a write of several, which `text` must outlive.

@@ -31,6 +31,21 @@ std::string WithSeparator(const fs::path& dir)
     return text;
 }
 
+// The base directory's own folder, or `homeFallback` under the home; a relative base directory
+// counts as none, as the XDG convention says.
+std::string XdgFile(const char* baseDir, const char* home, const char* homeFallback,
+                    const char* name)
+{
+    std::string base;
+    if (baseDir && *baseDir == '/')
+        base = baseDir;
+    else if (home && *home)
+        base = std::string(home) + homeFallback;
+    else
+        return {};
+    return base + "/tessuvo/" + name;
+}
+
 } // namespace
 
 std::string ExecutableDirectory()
@@ -62,14 +77,17 @@ bool IsInstalledCopy(const std::string& exeDir)
 
 std::string XdgSettingsPath(const char* xdgConfigHome, const char* home)
 {
-    std::string config;
-    if (xdgConfigHome && *xdgConfigHome == '/')
-        config = xdgConfigHome;
-    else if (home && *home)
-        config = std::string(home) + "/.config";
-    else
-        return {};
-    return config + "/tessuvo/" + SettingsFileName;
+    return XdgFile(xdgConfigHome, home, "/.config", SettingsFileName);
+}
+
+std::string XdgHistoryPath(const char* xdgStateHome, const char* home)
+{
+    return XdgFile(xdgStateHome, home, "/.local/state", HistoryFileName);
+}
+
+std::string HistoryPath()
+{
+    return XdgHistoryPath(std::getenv("XDG_STATE_HOME"), HomeDirectory());
 }
 
 std::string ChooseSettingsPath(const SettingsPathFacts& facts)

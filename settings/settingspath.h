@@ -5,6 +5,7 @@
 namespace tessuvo {
 
 inline constexpr const char* SettingsFileName = "tessuvo.ini";
+inline constexpr const char* HistoryFileName = "history.ini";
 
 // Directory of the running executable, ending in a path separator.
 std::string ExecutableDirectory();
@@ -48,5 +49,11 @@ std::string ChooseSettingsPath(const SettingsPathFacts& facts);
 
 // $XDG_CONFIG_HOME/tessuvo/tessuvo.ini, or under ~/.config without it; empty without either.
 std::string XdgSettingsPath(const char* xdgConfigHome, const char* home);
+
+// The file of the history of pairs, per-user state that is no setting: one for every copy of
+// the program, installed or not, $XDG_STATE_HOME/tessuvo/history.ini (by default under
+// ~/.local/state); empty without either.
+std::string HistoryPath();
+std::string XdgHistoryPath(const char* xdgStateHome, const char* home);
 
 } // namespace tessuvo

@@ -63,4 +63,9 @@ std::string CssVariables(const Color& background, const Color& text)
            "; --text-color: " + CssColor(text) + "; }";
 }
 
+std::string CssPairDeclarations(const Color& background, const Color& text)
+{
+    return "color: " + CssColor(text) + "; background-color: " + CssColor(background) + ";";
+}
+
 } // namespace tessuvo

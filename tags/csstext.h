@@ -29,4 +29,7 @@ std::string CssGradientText(const Color& start, const Color& middle, const Color
 // where a style sheet begins.
 std::string CssVariables(const Color& background, const Color& text);
 
+// color: #rrggbb; background-color: #rrggbb;
+std::string CssPairDeclarations(const Color& background, const Color& text);
+
 } // namespace tessuvo

@@ -54,6 +54,11 @@ std::vector<std::size_t> SplitCharacters(std::string_view text, CodePage codePag
     return lengths;
 }
 
+Color MiddleColor(const Color& start, const Color& end)
+{
+    return {(start.red + end.red) / 2, (start.green + end.green) / 2, (start.blue + end.blue) / 2};
+}
+
 Gradation BuildGradationTags(std::string_view text, const Color& start, const Color& middle,
                              const Color& end, CodePage codePage)
 {

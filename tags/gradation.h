@@ -33,6 +33,10 @@ struct Gradation
     std::string tags; // every piece in its own <FONT COLOR="#rrggbb"> tag, joined
 };
 
+// The middle colour a gradation starts with: the average of `start` and `end`, each channel's
+// remainder dropped.
+Color MiddleColor(const Color& start, const Color& end);
+
 // Colours run from `start` over the first half of the characters toward `middle`, and from
 // `middle` over the second half toward `end`.
 Gradation BuildGradationTags(std::string_view text, const Color& start, const Color& middle,

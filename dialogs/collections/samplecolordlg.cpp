@@ -1,6 +1,7 @@
 #include "samplecolordlg.h"
 
 #include "platform/colorbutton.h"
+#include "platform/qtcolor.h"
 #include "res/resource.h"
 
 namespace tessuvo {
@@ -28,7 +29,7 @@ QColor CSampleColorDlg::ColorButtonFace(int id) const
 {
     for (std::size_t i = 0; i < SampleCount; ++i) {
         if (res::IDC_SAMPLES[i] == id)
-            return QColor(SamplePalette[i].red, SamplePalette[i].green, SamplePalette[i].blue);
+            return ToQColor(SamplePalette[i]);
     }
     return {};
 }

@@ -7,8 +7,10 @@
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
 #include "platform/icons.h"
+#include "platform/qtcolor.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
+#include "res/tooltips.h"
 #include "tags/csstext.h"
 
 #include <QContextMenuEvent>
@@ -36,27 +38,6 @@ const QPoint TextOrigin(10, 6);
 const QRect StartSwatch(QPoint(10, 29), QPoint(21, 34));
 const QRect MiddleSwatch(QPoint(119, 29), QPoint(130, 34));
 const QRect EndSwatch(QPoint(228, 29), QPoint(239, 34));
-
-QColor ToQColor(const Color& c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
-
-const char* ButtonToolTip(int id)
-{
-    switch (id) {
-    case IDC_GRAD_PALETTE:
-        return "ｻﾝﾌﾟﾙｶﾗｰﾊﾟﾚｯﾄ";
-    case IDC_GRAD_PICK:
-        return "ｽﾎﾟｲﾄ";
-    case IDC_GRAD_REGISTER:
-        return "登録";
-    case IDC_GRAD_COPY:
-        return "ｸﾞﾗﾃﾞｰｼｮﾝﾀｸﾞ生成";
-    default:
-        return nullptr;
-    }
-}
 
 } // namespace
 
@@ -114,7 +95,8 @@ void CGradationTagDlg::OnInitDialog()
     for (const auto& [button, icon] : images) {
         SetButtonIcon(button, icon);
         // Read out by screen readers in place of the hidden caption.
-        button->setAccessibleName(QString::fromUtf8(ButtonToolTip(ControlId(button))));
+        button->setAccessibleName(
+            QString::fromUtf8(ButtonToolTip(IDD_GRADATION, ControlId(button))));
     }
     m_bars.SetRange();
     m_bars.Set({255, 255, 255});
@@ -288,7 +270,7 @@ void CGradationTagDlg::OnRButtonDown()
 
 std::optional<std::string> CGradationTagDlg::ToolTipText(int id, QPoint) const
 {
-    if (const char* text = ButtonToolTip(id))
+    if (const char* text = ButtonToolTip(IDD_GRADATION, id))
         return text;
     if (id != IDC_GRAD_COLOR)
         return std::nullopt;

@@ -1,12 +1,17 @@
 #include "app/colorpickdlg.h"
+#include "core/readability/contrast.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/collections/samplecolordlg.h"
 #include "platform/colorbutton.h"
 #include "platform/editbox.h"
+#include "platform/magnifier.h"
 #include "platform/menubar.h"
+#include "platform/pickscreen.h"
 #include "platform/scrollbar.h"
 #include "platform/windowops.h"
 #include "res/resource.h"
+#include "support/fakepickscreen.h"
+#include "support/fakeportal.h"
 #include "support/mainwindowtest.h"
 
 #include <QContextMenuEvent>
@@ -14,6 +19,7 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -26,6 +32,10 @@ using namespace tessuvo::res;
 using namespace tessuvo::test;
 
 namespace {
+
+const QPoint OnBand(100, 16);
+const QPoint OffBand(3, 60);
+constexpr ColorPair Sky{{0x87, 0xCE, 0xEB}, {0x1F, 0x4E, 0x9C}};
 
 // Kept on top: the flag the window manager is asked for.
 bool TopMost(const QWidget& window)
@@ -343,6 +353,20 @@ TEST_F(MainWindowTest, EscapeInAColourBoxClosesThroughTheCloseHandling)
     }
 }
 
+// Each option of the additions is written as it changes, so that Escape, which writes none of
+// the design's, loses none of them; the pair kept is written at Escape too.
+TEST_F(MainWindowTest, OptionsOfTheAdditionsOutliveEscape)
+{
+    Open();
+    for (const int command : {ID_OUTPUT_CSS, ID_PICK_AREA_3, ID_CONTRAST_LINE, ID_KEEP_COLORS})
+        Command(command);
+    m_dlg->ApplyColorText(ColorTarget::Background, "#87CEEB");
+    QTest::keyClick(ControlOf<QPushButton>(*m_dlg, IDC_BG_COPY), Qt::Key_Escape);
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(ReadSettings(), "[FLG]\nOUTPUT=1\nPICKAREA=3\nCONTRASTLINE=1\nKEEPCOLORS=1\n"
+                              "BGCOLOR=#87CEEB\nFGCOLOR=#000000\n");
+}
+
 TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseHandling)
 {
     Open();
@@ -415,6 +439,112 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTemplatePutsThem)
     EXPECT_EQ(Bar(IDC_FG_BLUE)->geometry(), QRect(145, 141, 118, 15));
     EXPECT_EQ(ControlOf<QPushButton>(*m_dlg, IDC_FG_TAG)->geometry(), QRect(238, 60, 23, 23));
     EXPECT_EQ(m_dlg->windowTitle(), QStringLiteral("Tessuvo [TESSUVO]"));
+}
+
+TEST_F(MainWindowTest, TooltipOverTheBandInEachMode)
+{
+    const QString expected = QString::fromUtf8(
+        "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72");
+    Open();
+    SetColors("#FFFFFF", "#767676");
+    EXPECT_EQ(ToolTipAt(m_dlg->Client(), OnBand), expected);
+    EXPECT_EQ(ToolTipAt(m_dlg->Client(), OffBand), QString());
+    Command(ID_PREVIEW_SIDES);
+    EXPECT_EQ(ToolTipAt(m_dlg->Client(), OnBand), expected);
+    // Formed when asked: a colour typed a moment ago counts.
+    m_dlg->ApplyColorText(ColorTarget::Text, "#000000");
+    EXPECT_TRUE(ToolTipAt(m_dlg->Client(), OnBand)
+                    .startsWith(QString::fromUtf8("コントラスト比 21.00:1　")));
+
+    Open("[FLG]\nPREVIEW=5\n"); // no band drawn, nothing to describe
+    EXPECT_EQ(ToolTipAt(m_dlg->Client(), OnBand), QString());
+}
+
+TEST_F(MainWindowTest, CssColourTextsAfterTheDesignsForms)
+{
+    Open();
+    Type(IDC_EDIT_BG, "#abc");
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{170, 187, 204}));
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#AABBCC");
+    Type(IDC_EDIT_FG, "navy");
+    EXPECT_EQ(m_dlg->TextColor(), (Color{0, 0, 128}));
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#000080");
+    Type(IDC_EDIT_FG, "orange");
+    EXPECT_EQ(m_dlg->TextColor(), (Color{255, 165, 0}));
+    // Half-transparent red: the text colour over the background, the background over white.
+    Type(IDC_EDIT_FG, "#ff000080");
+    EXPECT_EQ(m_dlg->TextColor(), (Color{213, 93, 102}));
+    Type(IDC_EDIT_BG, "#ff000080");
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{255, 127, 127}));
+    // The design's forms keep their say: a negative red changes nothing.
+    Type(IDC_EDIT_FG, "-5,0,0");
+    EXPECT_EQ(m_dlg->TextColor(), (Color{213, 93, 102}));
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "-5,0,0");
+}
+
+TEST_F(MainWindowTest, SwapTradesTheColoursThroughTheBars)
+{
+    Open();
+    SetColors("#12ABEF", "#FF8000");
+    Command(ID_SWAP_COLORS);
+    EXPECT_EQ(ControlOf<ScrollBar>(*m_dlg, IDC_BG_RED)->GetScrollPos(), 255);
+    EXPECT_EQ(ControlOf<ScrollBar>(*m_dlg, IDC_FG_BLUE)->GetScrollPos(), 0xEF);
+    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF8000");
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#12ABEF");
+    EXPECT_EQ(Band().pixelColor(255, 30), QColor(255, 128, 0)); // the band, beside the text
+
+    WithMenuAt(OnBand,
+               [](QMenu& menu) { Item(menu, "背景色と文字色を入れ替える(&W)")->trigger(); });
+    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{0x12, 0xAB, 0xEF}));
+    EXPECT_EQ(m_dlg->TextColor(), (Color{255, 128, 0}));
+}
+
+TEST_F(MainWindowTest, KeptPairComesBackAndGoesWithTheOption)
+{
+    Open();
+    SetColors("#87CEEB", "#1F4E9C");
+    Command(ID_KEEP_COLORS);
+    m_dlg->close();
+    EXPECT_EQ(ReadSettings().find("[FLG]\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
+                                  "TOPMOST=0\n"),
+              0u);
+    Open();
+    EXPECT_EQ(Pair(), Sky);
+    EXPECT_TRUE(Checked(ID_KEEP_COLORS));
+    EXPECT_EQ(EditText(IDC_EDIT_FG), "#1F4E9C");
+
+    Command(ID_KEEP_COLORS);
+    m_dlg->close();
+    EXPECT_EQ(ReadSettings().find("COLOR"), std::string::npos);
+    Open();
+    EXPECT_EQ(Pair(), DefaultPair);
+    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
+
+    // Hand-edited: each colour on its own, and only 1 turns the option on.
+    Open("[FLG]\nKEEPCOLORS=1\nBGCOLOR=white\nFGCOLOR=#87ceeb\n");
+    EXPECT_EQ(Pair(), (ColorPair{DefaultPair.background, Sky.background}));
+    Open("[FLG]\nKEEPCOLORS=2\nBGCOLOR=#87CEEB\n");
+    EXPECT_EQ(Pair(), DefaultPair);
+    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
+}
+
+TEST_F(MainWindowTest, NoWindowMenuOverAControl)
+{
+    Open();
+    bool opened = false;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            opened = true;
+            popup->close();
+        }
+    });
+    // The palette button: the copy buttons have a menu of their own, of the copy formats.
+    QWidget* button = m_dlg->GetDlgItem(IDC_BG_PALETTE);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &event);
+    QApplication::processEvents();
+    EXPECT_FALSE(opened);
 }
 
 class MainWindowToolsTest : public MainWindowTest
@@ -551,6 +681,229 @@ TEST_F(MainWindowToolsTest, ScrollBarMenuMovesKeepTheBoxesInStep)
     QApplication::sendEvent(bar, &event);
     EXPECT_EQ(bar->GetScrollPos(), 0);
     EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF00FF");
+}
+
+// The main window's eyedropper on a fake screen in which every pixel differs from its
+// neighbours: red the column, green the row (both modulo 256), blue 0 and 255 as on a
+// chessboard, so that an average shows in the blue.
+class MainWindowPickTest : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        SetPickScreenFactory([this](QWidget*) {
+            auto screen = std::make_unique<FakePickScreen>();
+            screen->pixel = [](double x, double y) {
+                const int column = static_cast<int>(x), row = static_cast<int>(y);
+                return ToColorRef({column & 0xFF, row & 0xFF, (column + row) % 2 ? 255 : 0});
+            };
+            m_screen = screen.get();
+            return screen;
+        });
+    }
+    void TearDown() override
+    {
+        MainWindowFixture::TearDown();
+        SetPickScreenFactory({});
+    }
+
+    // A mouse button event as the capture delivers it: to the window, wherever the mouse is.
+    void Mouse(QEvent::Type type, Qt::MouseButton button, QPointF global = {500, 300}) const
+    {
+        const QPointF local = m_dlg->mapFromGlobal(global);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, local, global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(m_dlg.get(), &event);
+    }
+    void Click(Qt::MouseButton button, QPointF global) const
+    {
+        Mouse(QEvent::MouseButtonPress, button, global);
+        Mouse(QEvent::MouseButtonRelease, button, global);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(m_dlg->GetDlgItem(IDC_BG_COPY), key, modifiers);
+    }
+    Magnifier* Shown() const { return m_dlg->findChild<Magnifier*>(); }
+    // The magnifier's view once its value reads `expected`, or as it was when the wait ran out.
+    MagnifierView ViewOnce(const std::string& expected) const
+    {
+        static_cast<void>(QTest::qWaitFor(
+            [&] { return Shown() && Shown()->isVisible() && Shown()->View().value == expected; }));
+        return Shown() && Shown()->isVisible() ? Shown()->View() : MagnifierView{};
+    }
+
+    FakePickScreen* m_screen = nullptr;
+};
+
+TEST_F(MainWindowPickTest, PressTakesThePixelAndReleaseRefreshes)
+{
+    Open();
+    ControlOf<QPushButton>(*m_dlg, IDC_BG_PICK)->click();
+    EXPECT_TRUE(m_screen->captured);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, {501, 300});
+    QApplication::processEvents();
+    ASSERT_EQ(1u, m_screen->reads.size());
+    EXPECT_EQ(501, m_screen->reads[0].x);
+    EXPECT_EQ((Color{0xF5, 0x2C, 0xFF}), m_dlg->BackgroundColor());
+    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG)); // not yet: the button is still held
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_FALSE(m_screen->captured);
+    EXPECT_EQ("#F52CFF", EditText(IDC_EDIT_BG));
+    EXPECT_EQ("#000000", EditText(IDC_EDIT_FG));
+    // Picking has ended: a further click changes nothing.
+    Click(Qt::LeftButton, {0, 0});
+    EXPECT_EQ((Color{0xF5, 0x2C, 0xFF}), m_dlg->BackgroundColor());
+}
+
+TEST_F(MainWindowPickTest, LaterStartChoosesTheTarget)
+{
+    Open();
+    Command(ID_BG_PICK);
+    Command(ID_FG_PICK);
+    Click(Qt::LeftButton, {0, 5});
+    EXPECT_EQ((Color{255, 255, 255}), m_dlg->BackgroundColor());
+    EXPECT_EQ((Color{0, 5, 255}), m_dlg->TextColor());
+    EXPECT_EQ("#0005FF", EditText(IDC_EDIT_FG));
+}
+
+TEST_F(MainWindowPickTest, RightWhileLeftHeldShowsThePickAtTheNextRepaint)
+{
+    Open();
+    Command(ID_BG_PICK);
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
+    QApplication::processEvents();
+    Mouse(QEvent::MouseButtonPress, Qt::RightButton);
+    QApplication::processEvents();
+    EXPECT_EQ((Color{0xF4, 0x2C, 0}), m_dlg->BackgroundColor());
+    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG));
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ("#FFFFFF", EditText(IDC_EDIT_BG));                // the release no longer refreshes
+    const QImage uncovered = m_dlg->Client()->grab().toImage(); // a repaint, as an expose
+    QApplication::processEvents();
+    EXPECT_EQ(QColor(0xF4, 0x2C, 0), uncovered.pixelColor(12, 3));
+    EXPECT_EQ("#F42C00", EditText(IDC_EDIT_BG));
+}
+
+TEST_F(MainWindowPickTest, GradationDialogLeavesTheWindowAsItWas)
+{
+    Open();
+    Command(ID_BG_PICK);
+    Click(Qt::LeftButton, {171, 205});
+    const QRect band(0, 0, m_dlg->Client()->width(), 36); // the edit boxes' carets blink below
+    const QImage before = m_dlg->Client()->grab(band).toImage();
+    Color middleBar;
+    WhenModal([&middleBar](QWidget* modal) {
+        auto* dlg = static_cast<TemplateDialog*>(modal);
+        ControlOf<QAbstractButton>(*dlg, IDC_GRAD_MIDDLE)->click();
+        middleBar = {ControlOf<ScrollBar>(*dlg, IDC_GRAD_RED)->GetScrollPos(),
+                     ControlOf<ScrollBar>(*dlg, IDC_GRAD_GREEN)->GetScrollPos(),
+                     ControlOf<ScrollBar>(*dlg, IDC_GRAD_BLUE)->GetScrollPos()};
+        ControlOf<ScrollBar>(*dlg, IDC_GRAD_RED)->SetScrollPos(0);
+        ControlOf<QPushButton>(*dlg, IDCANCEL)->click();
+    });
+    Command(ID_GRADATION_TAG);
+    // The average of #ABCD00 and black, the remainders dropped.
+    EXPECT_EQ((Color{0x55, 0x66, 0}), middleBar);
+    EXPECT_EQ((Color{0xAB, 0xCD, 0}), m_dlg->BackgroundColor());
+    EXPECT_EQ((Color{0, 0, 0}), m_dlg->TextColor());
+    EXPECT_EQ("#ABCD00", EditText(IDC_EDIT_BG));
+    EXPECT_TRUE(before == m_dlg->Client()->grab(band).toImage());
+}
+
+TEST_F(MainWindowPickTest, ValueInTheNotationContrastAgainstTheOtherColour)
+{
+    Open("[FLG]\nRGB=10\n");
+    m_dlg->ApplyColorText(ColorTarget::Background, "#767676");
+    Command(ID_FG_PICK);
+    const MagnifierView text = ViewOnce("244,44,0");
+    EXPECT_EQ("コントラスト比 " + FormatRatio(ContrastRatio({244, 44, 0}, {118, 118, 118})),
+              text.contrast);
+    Key(Qt::Key_Escape);
+    Command(ID_BG_PICK);
+    EXPECT_EQ("コントラスト比 5.21:1", ViewOnce("244,44,0").contrast); // against black
+}
+
+// 3 × 3 around an even square: five of its pixels have no blue and four full blue, which in
+// linear light is B2, not the 71 of the plain mean; 5 × 5 has 12 of 25, B8.
+TEST_F(MainWindowPickTest, AveragedPickFromTheMenuKeptInTheSettingsFile)
+{
+    Open();
+    EXPECT_TRUE(Checked(ID_PICK_AREA_1));
+    Command(ID_PICK_AREA_3);
+    EXPECT_TRUE(Checked(ID_PICK_AREA_3));
+    EXPECT_FALSE(Checked(ID_PICK_AREA_1));
+    m_dlg->GetDlgItem(IDC_BG_COPY)->setFocus();
+    Command(ID_BG_PICK);
+    EXPECT_EQ(3, ViewOnce("#F42CB2").outlined);
+    Key(Qt::Key_Return);
+    EXPECT_EQ("#F42CB2", EditText(IDC_EDIT_BG));
+    m_dlg->close();
+    EXPECT_NE(ReadSettings().find("PICKAREA=3\n"), std::string::npos);
+
+    Open();
+    EXPECT_TRUE(Checked(ID_PICK_AREA_3));
+    Command(ID_PICK_AREA_5);
+    Command(ID_BG_PICK);
+    m_screen->pointer = {500, 300};
+    QTest::mouseClick(m_dlg.get(), Qt::LeftButton, {}, m_dlg->mapFromGlobal(QPoint(500, 300)));
+    EXPECT_EQ("#F42CB8", EditText(IDC_EDIT_BG));
+}
+
+TEST_F(MainWindowPickTest, UnknownPickAreaIsOnePixelAndStaysInTheFile)
+{
+    Open("[FLG]\nPICKAREA=4\n");
+    EXPECT_TRUE(Checked(ID_PICK_AREA_1));
+    Command(ID_BG_PICK);
+    EXPECT_EQ(1, ViewOnce("#F42C00").outlined);
+    Key(Qt::Key_Return);
+    m_dlg->close();
+    EXPECT_NE(ReadSettings().find("PICKAREA=4\n"), std::string::npos);
+}
+
+// The eyedropper where only the desktop portal can pick: its colour is a completed pick.
+class MainWindowPortalTest : public PortalTest
+{
+protected:
+    void SetUp() override
+    {
+        RemoveSettings();
+        PortalTest::SetUp();
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
+        m_dlg->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        m_dlg.reset();
+        PortalTest::TearDown();
+        RemoveSettings();
+    }
+
+    void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }
+    std::string EditText(int id) const { return ControlOf<EditBox>(*m_dlg, id)->GetWindowText(); }
+    void PickBackground() const { ControlOf<QPushButton>(*m_dlg, IDC_BG_PICK)->click(); }
+
+    std::unique_ptr<CColorPickDlg> m_dlg;
+};
+
+TEST_F(MainWindowPortalTest, PickedColourIsTakenLikeACompletedPick)
+{
+    m_portal->answer = FakePortal::Answer{0, Color{0x12, 0xAB, 0x34}};
+    PickBackground();
+    ASSERT_TRUE(WaitFor([&] { return EditText(IDC_EDIT_BG) == "#12AB34"; }))
+        << EditText(IDC_EDIT_BG);
+    EXPECT_EQ("#000000", EditText(IDC_EDIT_FG));
+
+    // The text colour's menu item, and a request of its own.
+    m_portal->answer = FakePortal::Answer{0, Color{0xFE, 0x01, 0x80}};
+    Command(ID_FG_PICK);
+    ASSERT_TRUE(WaitFor([&] { return EditText(IDC_EDIT_FG) == "#FE0180"; }))
+        << EditText(IDC_EDIT_FG);
+    EXPECT_EQ("#12AB34", EditText(IDC_EDIT_BG));
+    ASSERT_EQ(2, m_portal->requests.size());
+    EXPECT_NE(m_portal->requests[0], m_portal->requests[1]);
 }
 
 } // namespace

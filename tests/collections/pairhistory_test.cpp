@@ -1,6 +1,7 @@
 #include "collections/pairhistory.h"
 #include "support/settingsfiletest.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace tessuvo;
@@ -58,6 +59,8 @@ TEST(PairHistory, APairGoesFirstOnceAndTheOldestFallsOff)
 
 class PairHistoryFileTest : public test::SettingsFileTest
 {
+protected:
+    std::string History() const { return (m_dir / "state" / "history.ini").string(); }
 };
 
 TEST_F(PairHistoryFileTest, RecordingKeepsTheNewestFirstInItsOwnSection)
@@ -67,19 +70,43 @@ TEST_F(PairHistoryFileTest, RecordingKeepsTheNewestFirstInItsOwnSection)
     EXPECT_EQ(Contents(), "[HISTORY]\n1=#020000 #FFFFFF\n2=#030000 #FFFFFF\n3=#010000 #FFFFFF\n");
     EXPECT_EQ(ReadPairHistory(m_path), (std::vector{Nth(2), Nth(3), Nth(1)}));
     EXPECT_TRUE(ClearPairHistory(m_path));
-    EXPECT_EQ(Contents(), "[HISTORY]\n");
+    EXPECT_EQ(Contents(), "");
 }
 
-TEST_F(PairHistoryFileTest, HandEditedSectionIsReadAroundItsDamageAndTheRestLeftAlone)
+// Key 3 is missing, 21 lies past the end, a key is repeated and the section comes twice: the
+// first of each is read, and a write leaves only the good entries.
+TEST_F(PairHistoryFileTest, HandEditedSectionIsReadAroundItsDamageAndWrittenAnewWhole)
 {
-    // Key 3 is missing and 21 lies past the end: neither holds a pair of the history.
-    Put("[FLG]\r\nRGB=16\r\n[history]\r\n1 = #010000 #FFFFFF \r\n2=junk\r\n; a note\r\n"
-        "4=#040000 #FFFFFF\r\n21=#150000 #FFFFFF\r\n[BG1]\r\nITEM=1\r\n");
+    const std::string damaged = "[FLG]\r\nRGB=16\r\n[history]\r\n1 = #010000 #FFFFFF \r\n2=junk\r\n"
+                                "; a note\r\n4=#040000 #FFFFFF\r\n21=#150000 #FFFFFF\r\n"
+                                "1=#050000 #FFFFFF\r\n[BG1]\r\nITEM=1\r\n[HISTORY]\r\n"
+                                "5=#060000 #FFFFFF\r\n";
+    Put(damaged);
     EXPECT_EQ(ReadPairHistory(m_path), (std::vector{Nth(1), Nth(4)}));
     EXPECT_TRUE(RecordPair(m_path, Nth(4)));
-    EXPECT_EQ(Contents(), "[FLG]\r\nRGB=16\r\n[history]\r\n1 =#040000 #FFFFFF\r\n"
-                          "2=#010000 #FFFFFF\r\n; a note\r\n21=#150000 #FFFFFF\r\n"
-                          "[BG1]\r\nITEM=1\r\n");
+    EXPECT_EQ(Contents(), "[FLG]\r\nRGB=16\r\n[BG1]\r\nITEM=1\r\n[HISTORY]\r\n"
+                          "1=#040000 #FFFFFF\r\n2=#010000 #FFFFFF\r\n");
+    Put(damaged);
+    EXPECT_TRUE(ClearPairHistory(m_path));
+    EXPECT_EQ(ReadPairHistory(m_path), std::vector<ColorPair>{});
+}
+
+TEST_F(PairHistoryFileTest, AnOlderSettingsFilesHistoryIsTakenOverOnce)
+{
+    Put("[FLG]\nRGB=16\n[HISTORY]\n1=#010000 #FFFFFF\n2=junk\n3=#020000 #FFFFFF\n");
+    const std::string settings = Contents();
+    EXPECT_TRUE(TakeOverPairHistory(m_path, History()));
+    EXPECT_EQ(ReadPairHistory(History()), (std::vector{Nth(1), Nth(2)}));
+    EXPECT_EQ(Contents(), settings);
+    ClearPairHistory(History());
+    EXPECT_TRUE(TakeOverPairHistory(m_path, History()));
+    EXPECT_EQ(ReadPairHistory(History()), std::vector<ColorPair>{});
+
+    // Nothing to take over: no file is made.
+    Put("[FLG]\nRGB=16\n[HISTORY]\n1=junk\n");
+    std::filesystem::remove(History());
+    EXPECT_FALSE(TakeOverPairHistory(m_path, History()));
+    EXPECT_FALSE(std::filesystem::exists(History()));
 }
 
 } // namespace

@@ -43,9 +43,12 @@ read -r -t 20 display <&3 || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
 
-# The program keeps its settings beside itself: run a copy in the scratch folder.
+# The program keeps its settings beside itself: run a copy in the scratch folder. What it keeps
+# elsewhere (the history of pairs) goes into the scratch folder too, never into the real home.
 cp "$exe" "$work/tessuvo"
 ini="$work/tessuvo.ini"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
+history="$XDG_STATE_HOME/tessuvo/history.ini"
 
 start_app() {
     "$work/tessuvo" >"$work/app.log" 2>&1 &

@@ -46,8 +46,7 @@ xdotool windowmove --sync "$window" 100 120
 xdotool key alt+f x # ﾌｧｲﾙ > ｱﾌﾟﾘｹｰｼｮﾝの終了
 wait_for_exit
 check "program ended cleanly through the exit command" "0" "$status"
-# The pairs of the two copies came first, before any setting.
-check "settings written at close" "[HISTORY]|1=#FF8000 #0000FF|2=#FF8000 #000000|[FLG]|TOPMOST=0|RGB=16|PREVIEW=0|[POSITION]|X=|Y=|[PREVIEW]|STRING=[TESSUVO]" \
+check "settings written at close" "[FLG]|TOPMOST=0|RGB=16|PREVIEW=0|[POSITION]|X=|Y=|[PREVIEW]|STRING=[TESSUVO]" \
     "$(sed -E 's/^([XY])=-?[0-9]+$/\1=/' "$ini" | tr '\n' '|' | sed 's/|$//')"
 
 # 4. The next start shows the saved notation; Escape on a button leaves without writing.

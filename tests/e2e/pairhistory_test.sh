@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: the pair kept for the next start (and, with the option off, white and black again
-# with no colour written), and the history of the pairs copied, chosen from after a restart.
+# with no colour written), and the history of the pairs copied, kept in the state folder and
+# chosen from after a restart.
 # Usage: pairhistory_test.sh PATH/TO/tessuvo
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -36,6 +37,10 @@ close_app() { # name
 
 colour_keys() { grep -a -E '^(KEEPCOLORS|BGCOLOR|FGCOLOR)=' "$ini" | tr -d '\r' | tr '\n' ' '; }
 
+history_entries() { # file
+    sed -n '/^\[HISTORY\]/,/^\[/p' "$1" 2>/dev/null | grep -a '=' | tr -d '\r' | tr '\n' '|'
+}
+
 # The pair kept: on, the next start shows the pair the window closed with.
 start_app
 set_pair '#87CEEB' '#1F4E9C'
@@ -55,12 +60,16 @@ check "the next start is white and black" "#FFFFFF #000000" "$(shown_pair '#FFFF
 close_app "default start"
 check "still no colour written" "" "$(colour_keys)"
 
-# The history: three pairs copied in three ways, the second chosen after a restart.
-rm -f "$ini"
+# The history: three pairs copied in three ways, the second chosen after a restart. It is kept
+# in the state folder; a copy leaves the settings file alone.
+rm -f "$ini" "$history"
 start_app
 set_pair '#FFF4D6' '#1F4E9C'
 xdotool key alt+t b c # the background value
 clipboard_once '#FFF4D6' >/dev/null
+check "a copy puts the pair into the history's file" "1=#FFF4D6 #1F4E9C|" \
+    "$(history_entries "$history")"
+check "a copy writes no settings file" "no" "$([[ -e "$ini" ]] && echo yes || echo no)"
 set_pair '#000080' '#FFFF00'
 xdotool key alt+t b t # the BODY tag
 clipboard_once '<BODY bgcolor="#000080" text="#ffff00">' >/dev/null
@@ -69,8 +78,8 @@ xdotool key alt+t f t # the FONT tag
 clipboard_once '<FONT color="#000000"></FONT>' >/dev/null
 close_app "three copies"
 check "the history holds the three pairs, newest first" \
-    "1=#87CEEB #000000|2=#000080 #FFFF00|3=#FFF4D6 #1F4E9C|" \
-    "$(sed -n '/^\[HISTORY\]/,/^\[/p' "$ini" | grep -a '=' | tr -d '\r' | tr '\n' '|')"
+    "1=#87CEEB #000000|2=#000080 #FFFF00|3=#FFF4D6 #1F4E9C|" "$(history_entries "$history")"
+check "the settings file holds no history" "" "$(history_entries "$ini")"
 
 start_app
 xdotool key alt+t h 2 # ﾂｰﾙ > 最近使った組み合わせ > the second pair

@@ -424,6 +424,21 @@ TEST_F(SettingsFileSafety, EntriesOfSeveralSectionsAreOneWriteAsSingleWritesWoul
     EXPECT_EQ(Contents(), "[POSITION]\nX=-40\nY=20\n[FLG]\nRGB=3\nTOPMOST=1\nPREVIEW=0\n");
 }
 
+// A section an older version kept goes with a write that was made anyway, never with one that
+// keeps it; and a write can remove a whole section, every copy of it.
+TEST_F(SettingsFileSafety, RetiredSectionGoesWithTheNextWriteThatDoesNotKeepIt)
+{
+    Put("[HISTORY]\n1=#010000 #FFFFFF\n[FLG]\nRGB=16\n[BG1]\nred=1\n[bg1]\nred=2\n");
+    RetireProfileSection(m_path, "HISTORY");
+    const ProfileEntry option{"FLG", "OUTPUT", "1"};
+    EXPECT_TRUE(WritePrivateProfileEntries(std::span(&option, 1), m_path, RetiredSections::Keep));
+    EXPECT_EQ(Contents(), "[HISTORY]\n1=#010000 #FFFFFF\n[FLG]\nRGB=16\nOUTPUT=1\n[BG1]\nred=1\n"
+                          "[bg1]\nred=2\n");
+    const ProfileEntry slot{"bg1", {}, std::nullopt};
+    EXPECT_TRUE(WritePrivateProfileEntries(std::span(&slot, 1), m_path));
+    EXPECT_EQ(Contents(), "[FLG]\nRGB=16\nOUTPUT=1\n");
+}
+
 TEST_F(SettingsFileSafety, AFileReplacedBehindTheReadersBackIsReadAgain)
 {
     Put("[FLG]\nRGB=16\n");

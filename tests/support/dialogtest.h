@@ -5,11 +5,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
@@ -17,9 +20,9 @@
 
 namespace tessuvo::test {
 
-// The settings file the dialogs under test are given: one in a folder of this process's own,
-// so that tests run in parallel, each in its own process. The folder goes at exit.
-inline std::string SettingsFile()
+// A folder of this process's own, so that tests run in parallel, each in its own process; the
+// test main points the XDG base directories into it. The folder goes at exit.
+inline const std::filesystem::path& ScratchFolder()
 {
     static const struct Folder
     {
@@ -32,7 +35,19 @@ inline std::string SettingsFile()
             std::filesystem::remove_all(dir, ec);
         }
     } folder;
-    return (folder.dir / SettingsFileName).string();
+    return folder.dir;
+}
+
+// The settings file the dialogs under test are given.
+inline std::string SettingsFile()
+{
+    return (ScratchFolder() / SettingsFileName).string();
+}
+
+// The history's file, where HistoryPath finds it.
+inline std::string HistoryFile()
+{
+    return (ScratchFolder() / "state" / "tessuvo" / HistoryFileName).string();
 }
 
 inline void WriteSettings(const std::string& content)
@@ -49,6 +64,7 @@ inline std::string ReadSettings()
 inline void RemoveSettings()
 {
     std::filesystem::remove(SettingsFile());
+    std::filesystem::remove(HistoryFile());
 }
 
 inline std::string ClipboardText()
@@ -80,6 +96,36 @@ template <class Action> void WhenModal(Action action)
             static_cast<QDialog*>(modal)->reject();
         });
     });
+}
+
+// Sends a context menu request to `widget` at `at` and hands the menu that opens to `use`,
+// which triggers an item or leaves the menu to be closed.
+inline void WithContextMenu(QWidget* widget, QPoint at, const std::function<void(QMenu&)>& use)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        opened = true;
+        use(*menu);
+        if (menu->isVisible())
+            menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    QApplication::processEvents();
+    ASSERT_TRUE(opened);
+}
+
+// The menu's item with this text; a failure when there is none.
+inline QAction* Item(const QMenu& menu, const char* text)
+{
+    for (QAction* action : menu.actions())
+        if (action->text() == QString::fromUtf8(text))
+            return action;
+    ADD_FAILURE() << "no item " << text;
+    return nullptr;
 }
 
 template <class T> T* ControlOf(const TemplateDialog& dialog, int id)

@@ -7,41 +7,29 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QToolTip>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace tessuvo::test {
 
-// Sends a context menu request to `widget` at `at` and hands the menu that opens to `use`,
-// which triggers an item or leaves the menu to be closed.
-inline void WithContextMenu(QWidget* widget, QPoint at, const std::function<void(QMenu&)>& use)
+// The tooltip that `widget` shows at `at`; empty for none.
+inline QString ToolTipAt(QWidget* widget, QPoint at)
 {
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        opened = true;
-        use(*menu);
-        if (menu->isVisible())
-            menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    // A tooltip that is asked to go keeps its text while it fades: start from a marker.
+    const QString none = QStringLiteral("(none)");
+    QToolTip::showText(widget->mapToGlobal(at), none, widget);
+    QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &event);
-    QApplication::processEvents();
-    ASSERT_TRUE(opened);
+    return QToolTip::text() == none ? QString() : QToolTip::text();
 }
 
-// The menu's item with this text; a failure when there is none.
-inline QAction* Item(const QMenu& menu, const char* text)
+inline QString ToolTipOver(QWidget* widget)
 {
-    for (QAction* action : menu.actions())
-        if (action->text() == QString::fromUtf8(text))
-            return action;
-    ADD_FAILURE() << "no item " << text;
-    return nullptr;
+    return ToolTipAt(widget, widget->rect().center());
 }
 
 // The main window on a settings file of the test's own, opened fresh by each test.
@@ -61,12 +49,18 @@ protected:
         m_dlg.reset();
         if (!settings.empty())
             WriteSettings(settings);
-        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_dlg = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
         m_dlg->show();
         QApplication::processEvents();
         return *m_dlg;
     }
 
+    void SetColors(const char* background, const char* text) const
+    {
+        m_dlg->ApplyColorText(ColorTarget::Background, background);
+        m_dlg->ApplyColorText(ColorTarget::Text, text);
+    }
+    ColorPair Pair() const { return {m_dlg->BackgroundColor(), m_dlg->TextColor()}; }
     EditBox* Edit(int id) const { return ControlOf<EditBox>(*m_dlg, id); }
     std::string EditText(int id) const { return Edit(id)->GetWindowText(); }
     void Command(int command) const { m_dlg->GetMenu()->Command(command)->trigger(); }

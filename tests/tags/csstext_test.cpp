@@ -15,6 +15,8 @@ TEST(CssText, BodyRuleAndVariablesCarryBothColoursInLowerCase)
               "body { background-color: #010203; color: #abcdef; }");
     EXPECT_EQ(CssVariables({1, 2, 3}, {171, 205, 239}),
               ":root { --background-color: #010203; --text-color: #abcdef; }");
+    EXPECT_EQ(CssPairDeclarations({1, 2, 3}, {171, 205, 239}),
+              "color: #abcdef; background-color: #010203;");
 }
 
 TEST(CssText, FontSpanCarriesThePreviewTextByteForByteOnlyWhenUseFontIsOne)

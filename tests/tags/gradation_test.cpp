@@ -56,6 +56,13 @@ TEST(BuildGradationTags, WorkedExamples)
         EXPECT_EQ(Hex(BuildGradationTags(c.text, c.start, c.middle, c.end)), c.colors) << c.text;
 }
 
+TEST(MiddleColor, AverageWithTheRemaindersDropped)
+{
+    EXPECT_EQ(MiddleColor(White, Black), (Color{127, 127, 127}));
+    EXPECT_EQ(MiddleColor({0xAB, 0xCD, 0xEF}, Black), (Color{0x55, 0x66, 0x77}));
+    EXPECT_EQ(MiddleColor(Red, Blue), (Color{127, 0, 127}));
+}
+
 TEST(BuildGradationTags, TagText)
 {
     EXPECT_EQ(BuildGradationTags("abc", White, {127, 127, 127}, Black).tags,

@@ -2,15 +2,18 @@
 #include "platform/colorbutton.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
+#include "platform/magnifier.h"
 #include "platform/pickscreen.h"
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "support/dialogtest.h"
 #include "support/fakepickscreen.h"
+#include "support/fakeportal.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +27,14 @@ using namespace tessuvo::res;
 using namespace tessuvo::test;
 
 namespace {
+
+QStringList Texts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts << action->text();
+    return texts;
+}
 
 class GradationDialogTest : public ::testing::Test
 {
@@ -313,6 +324,93 @@ TEST_F(GradationDialogTest, ToolTips)
     EXPECT_EQ("127,127,3", tip(IDC_GRAD_COLOR));
     EXPECT_EQ("", tip(IDC_GRAD_TEXT));
     EXPECT_EQ("", tip(IDCANCEL));
+}
+
+TEST_F(GradationDialogTest, ColourBoxReadsCssAfterItsHashForm)
+{
+    Open();
+    TypeColor("#abc");
+    EXPECT_EQ(Bars(), (Color{170, 187, 204}));
+    EXPECT_EQ(Edit(IDC_GRAD_COLOR)->GetWindowText(), "#AABBCC");
+    TypeColor("black");
+    Press(IDC_GRAD_MIDDLE);
+    TypeColor("navy");
+    EXPECT_EQ(Bars(), (Color{0, 0, 128}));
+    EXPECT_EQ(Edit(IDC_GRAD_COLOR)->GetWindowText(), "#000080");
+    // A translucent middle colour over the preview background, now black.
+    TypeColor("#ff000080");
+    EXPECT_EQ(Bars(), (Color{128, 0, 0}));
+}
+
+TEST_F(GradationDialogTest, CopyWritesASpanACharacterWithCss)
+{
+    Open();
+    m_dlg->m_outputStyle = OutputStyle::Css;
+    ControlOf<EditBox>(*m_dlg, IDC_GRAD_TEXT)->SetWindowText("abc");
+    m_dlg->Regenerate();
+    ControlOf<QPushButton>(*m_dlg, IDC_GRAD_COPY)->click();
+    EXPECT_EQ(ClipboardText(), R"(<span style="color: #ffffff">a</span>)"
+                               R"(<span style="color: #7f7f7f">b</span>)"
+                               R"(<span style="color: #000000">c</span>)");
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_GRAD_TEXT)->GetWindowText(), "abc");
+}
+
+TEST_F(GradationDialogTest, BandMenuCopiesTheTextAsOneGradient)
+{
+    Open();
+    const QPoint band = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 15));
+    WithContextMenu(m_dlg.get(), band, [](QMenu& menu) {
+        EXPECT_EQ(Texts(menu), QStringList{"CSSグラデーションとしてコピー(&G)"});
+        menu.actions().front()->trigger();
+    });
+    EXPECT_EQ(ClipboardText(),
+              "<span style=\"background: linear-gradient(to right, #ffffff, #7f7f7f, #000000); "
+              "-webkit-background-clip: text; background-clip: text; color: transparent;\">"
+              "[TESSUVO]てっすぼ</span>");
+    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_GRAD_TEXT)->GetWindowText(), "[TESSUVO]てっすぼ");
+    // The tags copied with the HTML style are the design's.
+    ControlOf<QPushButton>(*m_dlg, IDC_GRAD_COPY)->click();
+    EXPECT_EQ(ClipboardText().rfind(R"(<FONT COLOR="#ffffff">[</FONT>)", 0), 0u);
+}
+
+// 3 × 3 around the pointer on a chessboard of blue: an odd square, five of nine full blue, C5.
+TEST_F(GradationDialogTest, TheMagnifierAndItsKeysWithAnAveragedPick)
+{
+    Open();
+    m_screen->pixel = [](double x, double y) {
+        const int column = static_cast<int>(x), row = static_cast<int>(y);
+        return ToColorRef({column & 0xFF, row & 0xFF, (column + row) % 2 ? 255 : 0});
+    };
+    m_dlg->UsePickArea(3);
+    m_dlg->GetDlgItem(IDC_GRAD_COPY)->setFocus();
+    Press(IDC_GRAD_PICK);
+    QTest::keyClick(m_dlg->GetDlgItem(IDC_GRAD_COPY), Qt::Key_Down);
+    static_cast<void>(QTest::qWaitFor([&] {
+        auto* shown = m_dlg->findChild<Magnifier*>();
+        return shown && shown->isVisible() && shown->View().value == "#F42DC5";
+    }));
+    EXPECT_EQ(m_dlg->findChild<Magnifier*>()->View().value, "#F42DC5");
+    QTest::keyClick(m_dlg->GetDlgItem(IDC_GRAD_COPY), Qt::Key_Return);
+    EXPECT_EQ(Bars(), (Color{0xF4, 0x2D, 0xC5}));
+}
+
+// The eyedropper where only the desktop portal can pick: the colour goes to the bars and the
+// tags follow.
+using GradationPortalTest = PortalTest;
+
+TEST_F(GradationPortalTest, PickedColourIsTaken)
+{
+    RemoveSettings();
+    CGradationTagDlg dlg(SettingsFile(), nullptr);
+    dlg.m_start = {255, 255, 255};
+    dlg.m_middle = {128, 128, 128};
+    dlg.m_end = {0, 0, 0};
+    dlg.show();
+    QApplication::processEvents();
+    m_portal->answer = FakePortal::Answer{0, Color{0x12, 0xAB, 0x34}};
+    ControlOf<QPushButton>(dlg, IDC_GRAD_PICK)->click();
+    ASSERT_TRUE(WaitFor(
+        [&] { return ControlOf<EditBox>(dlg, IDC_GRAD_COLOR)->GetWindowText() == "#12AB34"; }));
 }
 
 } // namespace

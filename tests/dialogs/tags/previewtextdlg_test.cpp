@@ -57,7 +57,7 @@ protected:
 
     CColorPickDlg& OpenMain()
     {
-        m_main = std::make_unique<CColorPickDlg>(SettingsFile());
+        m_main = std::make_unique<CColorPickDlg>(SettingsFile(), HistoryFile());
         m_main->show();
         QApplication::processEvents();
         return *m_main;
@@ -153,8 +153,7 @@ TEST_F(PreviewTextDlgTest, OkRefreshesThePreviewAndTheFontTagFollowsUseFont)
     Command(ID_PREVIEW_STRING);
     Command(ID_FONT_TAG);
     EXPECT_EQ(ClipboardText(), "<FONT color=\"#000000\"></FONT>");
-    // Beside the flag, only the pair that the tags were copied from.
-    EXPECT_EQ(ReadSettings(), "[FLG]\nUSEFONT=0\n[HISTORY]\n1=#FFFFFF #000000\n");
+    EXPECT_EQ(ReadSettings(), "[FLG]\nUSEFONT=0\n");
 }
 
 TEST_F(PreviewTextDlgTest, CancelChangesNeitherTheFileNorThePreview)

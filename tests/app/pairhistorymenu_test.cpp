@@ -1,17 +1,15 @@
-#include "app/colorpickdlg.h"
+#include "app/pairhistorymenu.h"
 #include "collections/pairhistory.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
 #include "support/mainwindowtest.h"
 
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace tessuvo;
 using namespace tessuvo::res;
@@ -34,14 +32,14 @@ QAction* Item(const QList<QAction*>& items, const char* text)
     throw std::runtime_error(std::string("no item ") + text);
 }
 
-class PairHistoryTest : public MainWindowFixture
+class PairHistoryMenuTest : public MainWindowFixture
 {
 protected:
     void TearDown() override
     {
         m_dlg.reset();
         std::error_code ignored;
-        std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_write,
+        std::filesystem::permissions(HistoryFile(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, ignored);
         MainWindowFixture::TearDown();
     }
@@ -51,7 +49,6 @@ protected:
         m_dlg->ApplyColorText(ColorTarget::Background, HexCode(pair.background));
         m_dlg->ApplyColorText(ColorTarget::Text, HexCode(pair.text));
     }
-    ColorPair Pair() const { return {m_dlg->BackgroundColor(), m_dlg->TextColor()}; }
 
     // The items of the history menu under ﾂｰﾙ, as it shows them when it opens.
     QList<QAction*> HistoryItems() const
@@ -70,36 +67,7 @@ protected:
     }
 };
 
-TEST_F(PairHistoryTest, KeptPairComesBackAndGoesWithTheOption)
-{
-    Open();
-    SetPair(Sky);
-    Command(ID_KEEP_COLORS);
-    m_dlg->close();
-    EXPECT_NE(ReadSettings().find("PREVIEW=0\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
-                                  "[POSITION]\n"),
-              std::string::npos);
-    Open();
-    EXPECT_EQ(Pair(), Sky);
-    EXPECT_TRUE(Checked(ID_KEEP_COLORS));
-    EXPECT_EQ(ControlOf<EditBox>(*m_dlg, IDC_EDIT_FG)->GetWindowText(), "#1F4E9C");
-
-    Command(ID_KEEP_COLORS);
-    m_dlg->close();
-    EXPECT_EQ(ReadSettings().find("COLOR"), std::string::npos);
-    Open();
-    EXPECT_EQ(Pair(), DefaultPair);
-    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
-
-    // Hand-edited: each colour on its own, and only 1 turns the option on.
-    Open("[FLG]\nKEEPCOLORS=1\nBGCOLOR=white\nFGCOLOR=#87ceeb\n");
-    EXPECT_EQ(Pair(), (ColorPair{DefaultPair.background, Sky.background}));
-    Open("[FLG]\nKEEPCOLORS=2\nBGCOLOR=#87CEEB\n");
-    EXPECT_EQ(Pair(), DefaultPair);
-    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
-}
-
-TEST_F(PairHistoryTest, EveryCopyPutsThePairFirst)
+TEST_F(PairHistoryMenuTest, EveryCopyPutsThePairFirst)
 {
     Open();
     const std::function<void()> copies[] = {
@@ -120,16 +88,17 @@ TEST_F(PairHistoryTest, EveryCopyPutsThePairFirst)
     for (const auto& copy : copies) {
         SetPair(Nth(n));
         copy();
-        const auto history = ReadPairHistory(SettingsFile());
+        const auto history = ReadPairHistory(HistoryFile());
         EXPECT_EQ(history.size(), std::size_t(n));
         EXPECT_EQ(history.front(), Nth(n++));
     }
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 
-TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
+TEST_F(PairHistoryMenuTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
 {
     for (int n = 12; n >= 1; --n)
-        RecordPair(SettingsFile(), Nth(n));
+        RecordPair(HistoryFile(), Nth(n));
     Open();
     const QList<QAction*> items = HistoryItems();
     ASSERT_EQ(items.size(), 14);
@@ -149,21 +118,21 @@ TEST_F(PairHistoryTest, MenuListsThePairsAndSetsOneOrEmptiesTheList)
         const auto history = Item(items, "最近使った組み合わせ(&H)")->menu()->actions();
         Item(history, "履歴を消去(&C)")->trigger();
     });
-    EXPECT_TRUE(ReadPairHistory(SettingsFile()).empty());
+    EXPECT_TRUE(ReadPairHistory(HistoryFile()).empty());
     const QList<QAction*> emptied = HistoryItems();
     ASSERT_EQ(emptied.size(), 1);
     EXPECT_FALSE(emptied[0]->isEnabled());
 }
 
-TEST_F(PairHistoryTest, CopyIsDoneWhenTheHistoryCannotBeWritten)
+TEST_F(PairHistoryMenuTest, CopyIsDoneWhenTheHistoryCannotBeWritten)
 {
-    const std::string settings = "[HISTORY]\n1=#010000 #FFFFFF\n";
-    Open(settings);
-    std::filesystem::permissions(SettingsFile(), std::filesystem::perms::owner_read);
+    RecordPair(HistoryFile(), Nth(1));
+    std::filesystem::permissions(HistoryFile(), std::filesystem::perms::owner_read);
+    Open();
     SetPair(Sky);
     Command(ID_FONT_TAG);
     EXPECT_EQ(ClipboardText(), "<FONT color=\"#1f4e9c\"></FONT>");
-    EXPECT_EQ(ReadSettings(), settings);
+    EXPECT_EQ(ReadPairHistory(HistoryFile()), std::vector{Nth(1)});
 }
 
 } // namespace
