@@ -1,19 +1,15 @@
 #include "colorpickdlg.h"
 
 #include "additionoptionsmenu.h"
+#include "collections/palettefolder.h"
 #include "copyformatmenu.h"
 #include "core/colortext/notation.h"
 #include "core/textbox/entercommit.h"
 #include "core/textbox/scrollcodes.h"
-#include "dialogs/collections/choosecolor.h"
-#include "dialogs/help/aboutdlg.h"
-#include "dialogs/help/htmlhelp.h"
-#include "dialogs/tags/gradationdlg.h"
-#include "dialogs/tags/previewtextdlg.h"
-#include "help/helppath.h"
 #include "outputstylemenu.h"
 #include "pairhistorymenu.h"
 #include "pairview.h"
+#include "palettecommand.h"
 #include "pasteascolor.h"
 #include "platform/dialogfont.h"
 #include "platform/editbox.h"
@@ -25,9 +21,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "res/tooltips.h"
-#include "settings/settingskeys.h"
 #include "settings/settingspath.h"
-#include "tags/gradation.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -118,6 +112,8 @@ CColorPickDlg::CColorPickDlg(std::string iniPath, std::string historyPath, QWidg
     m_paste = new PasteAsColor(*this, *menu, m_editBg, m_editFg, Client());
     m_pairView = new PairView(*this, *menu, Client(), m_options, *m_pairHistoryMenu, *m_paste);
     m_additionOptions = new AdditionOptionsMenu(*this, *menu, m_options, m_eyedropper, this);
+    m_palettes = new PaletteCommand(*this, *menu, m_iniPath, m_pairHistoryMenu->HistoryPath(),
+                                    PaletteFolder(), this);
 }
 
 void CColorPickDlg::DoDataExchange()
@@ -269,6 +265,7 @@ void CColorPickDlg::RefreshColors()
     }
     Client()->repaint(PreviewBand.united(PreviewTextBox));
     m_pairView->ShowPair({bg, fg});
+    m_palettes->ShowPair({bg, fg});
 }
 
 void CColorPickDlg::ApplyColorText(ColorTarget target, const std::string& text)
@@ -312,132 +309,10 @@ void CColorPickDlg::SetPreviewMode(int mode)
     RefreshColors();
 }
 
-void CColorPickDlg::OnNotationDecimal()
-{
-    SetNotation(NotationDecimal);
-}
-
-void CColorPickDlg::OnNotationHex()
-{
-    SetNotation(NotationHex);
-}
-
-void CColorPickDlg::OnNotationHtml()
-{
-    SetNotation(NotationHtml);
-}
-
-void CColorPickDlg::OnPreviewModeText()
-{
-    SetPreviewMode(PreviewText);
-}
-
-void CColorPickDlg::OnPreviewModeSides()
-{
-    SetPreviewMode(PreviewSides);
-}
-
-void CColorPickDlg::OnTopMost()
-{
-    if (m_topMost == 1) {
-        SetTopMost(this, false);
-        GetMenu()->CheckMenuItem(ID_TOPMOST, MF_UNCHECKED);
-        m_topMost = 0;
-    } else if (m_topMost == 0) {
-        SetTopMost(this, true);
-        GetMenu()->CheckMenuItem(ID_TOPMOST, MF_CHECKED);
-        m_topMost = 1;
-    }
-}
-
-void CColorPickDlg::OnExit()
-{
-    // Queued, so that the window closes after this command has returned.
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
-
-void CColorPickDlg::CopyThroughEdit(EditBox* edit)
-{
-    edit->SetSel(0, -1);
-    edit->ScrollCaret();
-    edit->Copy();
-    RememberPair();
-}
-
-void CColorPickDlg::RememberPair()
-{
-    m_pairHistoryMenu->Record(Pair());
-}
-
 void CColorPickDlg::SetPair(const ColorPair& pair)
 {
     SetBars(pair);
     RefreshColors();
-}
-
-void CColorPickDlg::OnBodyTag()
-{
-    m_strBg = BodyOutput(m_outputStyle->Style(), BackgroundColor(), TextColor());
-    UpdateData(false);
-    CopyThroughEdit(m_editBg);
-    RefreshColors();
-}
-
-void CColorPickDlg::OnFontTag()
-{
-    m_strFg = FontOutput(m_outputStyle->Style(), TextColor(), keys::Read(keys::UseFont, m_iniPath),
-                         m_previewText);
-    UpdateData(false);
-    CopyThroughEdit(m_editFg);
-    RefreshColors();
-}
-
-void CColorPickDlg::OnBgCopy()
-{
-    CopyThroughEdit(m_editBg);
-}
-
-void CColorPickDlg::OnFgCopy()
-{
-    CopyThroughEdit(m_editFg);
-}
-
-void CColorPickDlg::OnBgPalette()
-{
-    ChooseFromPalette(ColorTarget::Background);
-}
-
-void CColorPickDlg::OnFgPalette()
-{
-    ChooseFromPalette(ColorTarget::Text);
-}
-
-void CColorPickDlg::OnBgRegister()
-{
-    ChooseFromRegistered(ColorTarget::Background);
-}
-
-void CColorPickDlg::OnFgRegister()
-{
-    ChooseFromRegistered(ColorTarget::Text);
-}
-
-void CColorPickDlg::OnBgPick()
-{
-    StartPick(ColorTarget::Background);
-}
-
-void CColorPickDlg::OnFgPick()
-{
-    StartPick(ColorTarget::Text);
-}
-
-// A colour that the desktop's picker hands over is a completed pick: bars, then the refresh
-// of a release.
-void CColorPickDlg::StartPick(ColorTarget target)
-{
-    StartEyedropper(this, m_eyedropper, target,
-                    [this, target](const Color& color) { TakeColor(target, color); });
 }
 
 // The bars take the colour at the press; the texts and the preview follow at the release.
@@ -471,55 +346,6 @@ void CColorPickDlg::OnRButtonDown()
     m_colorsStale = taken;
 }
 
-// The dialog gets the colours as they are now and hands nothing back.
-void CColorPickDlg::OnGradationTag()
-{
-    CGradationTagDlg dlg(m_iniPath, this);
-    dlg.UsePickArea(m_eyedropper.PickArea());
-    connect(&dlg, &CGradationTagDlg::tagsCopied, this, &CColorPickDlg::RememberPair);
-    dlg.m_start = BackgroundColor();
-    dlg.m_end = TextColor();
-    dlg.m_middle = MiddleColor(dlg.m_start, dlg.m_end);
-    dlg.m_outputStyle = m_outputStyle->Style();
-    dlg.DoModal();
-}
-
-// The side dialogs are owned by this window, so that they stay above it when it is kept on
-// top and open centred over it.
-void CColorPickDlg::ChooseFromPalette(ColorTarget target)
-{
-    if (const auto color = ChooseSampleColor(this))
-        TakeColor(target, *color);
-}
-
-void CColorPickDlg::ChooseFromRegistered(ColorTarget target)
-{
-    if (const auto color = ChooseRegisteredColor(this, m_iniPath, target, BarsOf(target).Get()))
-        TakeColor(target, *color);
-}
-
-void CColorPickDlg::OnPreviewTextSettings()
-{
-    UpdateData(true);
-    CPreviewTextDlg dlg(m_iniPath, this);
-    dlg.m_previewText = m_previewText;
-    if (dlg.DoModal() != IDOK)
-        return;
-    m_previewText = dlg.m_previewText;
-    RefreshColors();
-}
-
-void CColorPickDlg::OnAppAbout()
-{
-    CAboutDlg dlg(this);
-    dlg.DoModal();
-}
-
-void CColorPickDlg::OnHelpContents()
-{
-    HtmlHelpA(nullptr, HelpPath(m_exeDir), HH_DISPLAY_TOC, 0);
-}
-
 void CColorPickDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     const QPoint clientPoint = Client()->mapFrom(this, event->pos());
@@ -543,23 +369,6 @@ bool CColorPickDlg::OverPreviewBand(QPoint clientPoint) const
 {
     return (m_previewMode == PreviewText || m_previewMode == PreviewSides) &&
            PreviewBand.contains(clientPoint);
-}
-
-// As the tags go: through the colour's edit box, which shows its value again afterwards.
-void CColorPickDlg::CopyThroughBox(ColorTarget target, const std::string& text)
-{
-    const bool background = target == ColorTarget::Background;
-    (background ? m_strBg : m_strFg) = text;
-    UpdateData(false);
-    CopyThroughEdit(background ? m_editBg : m_editFg);
-    RefreshColors();
-}
-
-void CColorPickDlg::OnSysCommand(unsigned id, long)
-{
-    // The standard window commands never arrive here: the window manager carries them out.
-    if ((id & ~0xFu) == ID_SYS_ABOUT)
-        OnAppAbout();
 }
 
 std::optional<std::string> CColorPickDlg::ToolTipText(int id, QPoint clientPoint) const

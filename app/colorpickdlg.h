@@ -19,6 +19,7 @@ class EditBox;
 class OutputStyleMenu;
 class PairHistoryMenu;
 class PairView;
+class PaletteCommand;
 class PasteAsColor;
 class ScrollBar;
 
@@ -146,6 +147,7 @@ private:
     PasteAsColor* m_paste = nullptr;
     PairView* m_pairView = nullptr;
     AdditionOptionsMenu* m_additionOptions = nullptr;
+    PaletteCommand* m_palettes = nullptr;
 };
 
 } // namespace tessuvo

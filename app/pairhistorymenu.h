@@ -22,6 +22,7 @@ public:
     void Record(const ColorPair& pair);
     // Fills the menu from the history's file; runs on its own before the menu shows.
     void Rebuild();
+    const std::string& HistoryPath() const { return m_historyPath; }
 
 signals:
     void pairChosen(const tessuvo::ColorPair& pair);

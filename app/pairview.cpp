@@ -2,6 +2,7 @@
 
 #include "colorvisionband.h"
 #include "contrastlinelabel.h"
+#include "core/colortext/namedcolors.h"
 #include "pairhistorymenu.h"
 #include "pairwindow.h"
 #include "pasteascolor.h"
@@ -49,7 +50,8 @@ void PairView::PaintBand(QPainter& painter, int mode, const ColorPair& pair,
 
 std::string PairView::Readout(const ColorPair& pair) const
 {
-    return PairReadout(pair.background, pair.text, m_vision);
+    return PairReadout(pair.background, pair.text, m_vision) + "\n" +
+           PairNamesNote(pair.background, pair.text);
 }
 
 std::unique_ptr<QMenu> PairView::BandMenu(QWidget* parent)

@@ -40,7 +40,7 @@ public:
     // Paints the band in `mode` as the simulation sees the pair.
     void PaintBand(QPainter& painter, int mode, const ColorPair& pair,
                    const QString& previewText) const;
-    // The band's tooltip.
+    // The band's tooltip: the pair's readout and the nearest named colours.
     std::string Readout(const ColorPair& pair) const;
     // The band's context menu for the pair as it is now.
     std::unique_ptr<QMenu> BandMenu(QWidget* parent);

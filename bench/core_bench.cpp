@@ -1,7 +1,10 @@
+#include "collections/palettefolder.h"
 #include "core/colortext/copyformats.h"
 #include "core/colortext/csscolor.h"
+#include "core/colortext/namedcolors.h"
 #include "core/colortext/notation.h"
 #include "core/colortext/pastedtext.h"
+#include "core/palette/palettefile.h"
 #include "core/readability/contrast.h"
 #include "settings/profile.h"
 #include "tags/csstext.h"
@@ -137,5 +140,67 @@ void GradationOf30Bytes(benchmark::State& state)
             BuildGradationTags(text, {255, 255, 255}, {127, 127, 127}, {0, 0, 0}));
 }
 BENCHMARK(GradationOf30Bytes);
+
+// A style sheet of 1 MB as a large site has one: custom properties, then rules of eight
+// declarations of which two hold colours, one inside a gradient: about 7,000 colours.
+std::string SiteStyleSheet()
+{
+    std::string css = ":root {\n";
+    for (int n = 0; n < 200; ++n)
+        css += "  --token-" + std::to_string(n) + ": #" + std::to_string(100000 + n * 37) + ";\n";
+    css += "}\n";
+    for (int n = 0; css.size() < 1024 * 1024; ++n)
+        css += ".component-" + std::to_string(n) +
+               " .title:hover {\n  margin: 0 auto;\n  padding: 4px 8px;\n  font: 14px/1.5 "
+               "\"Noto Sans\", sans-serif; /* body text */\n  color: rgb(" +
+               std::to_string(n % 256) +
+               " 58 95);\n  background: linear-gradient(to right, var(--token-1), "
+               "hsl(" +
+               std::to_string(n % 360) +
+               " 60% 40%));\n  border-radius: 3px;\n  "
+               "transition: color .2s;\n  display: flex;\n}\n";
+    return css;
+}
+
+// Importing a style sheet of 1 MB: the file read, its colours found and named, and the palette
+// kept as a new file in the palette folder.
+void ImportStyleSheet1MB(benchmark::State& state)
+{
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("tessuvo-bench-import-" + std::to_string(::getpid()));
+    const std::string folder = (dir / "palettes/").string(), sheet = (dir / "site.css").string();
+    std::filesystem::create_directories(dir);
+    std::ofstream(sheet) << SiteStyleSheet();
+    std::size_t colours = 0;
+    for (auto _ : state) {
+        PaletteRead read = ReadPaletteFile(sheet);
+        if (read.problem != PaletteProblem::None) {
+            state.SkipWithError("the style sheet gave no palette");
+            break;
+        }
+        colours = read.palette.colors.size();
+        benchmark::DoNotOptimize(StorePalette(folder, std::move(read.palette)));
+        state.PauseTiming();
+        std::filesystem::remove_all(folder);
+        state.ResumeTiming();
+    }
+    state.counters["colours"] = static_cast<double>(colours);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(ImportStyleSheet1MB)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The band's tooltip names the nearest named colour of both of the pair.
+void NearestNamedColour(benchmark::State& state)
+{
+    int n = 0;
+    for (auto _ : state) {
+        ++n;
+        benchmark::DoNotOptimize(NearestNamedColor({n & 255, n >> 8 & 255, 128}));
+    }
+}
+BENCHMARK(NearestNamedColour);
 
 } // namespace

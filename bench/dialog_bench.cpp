@@ -5,6 +5,8 @@
 #include "collections/pairhistory.h"
 #include "dialogs/collections/regcolordlg.h"
 #include "dialogs/help/helpbrowser.h"
+#include "dialogs/palettes/palettewindow.h"
+#include "dialogs/palettes/swatchview.h"
 #include "dialogs/tags/gradationdlg.h"
 #include "help/helploader.h"
 #include "platform/dialogfont.h"
@@ -16,6 +18,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -187,6 +191,73 @@ void CopyWithHistory(benchmark::State& state)
 }
 BENCHMARK(CopyWithHistory)->Unit(benchmark::kMillisecond);
 
+// A palette folder holding one palette of 10,000 colours, shown last.
+class LargePaletteFolder
+{
+public:
+    LargePaletteFolder()
+        : m_folder(
+              std::filesystem::temp_directory_path() /
+              ("tessuvo-bench-palettes-" + std::to_string(QCoreApplication::applicationPid()))),
+          m_settings((m_folder / SettingsFileName).string())
+    {
+        std::filesystem::create_directories(m_folder);
+        std::ofstream palette(m_folder / "large.gpl");
+        palette << "GIMP Palette\nName: Large\n";
+        for (int n = 0; n < 10000; ++n)
+            palette << n % 256 << ' ' << n / 256 * 6 << ' ' << 255 - n % 256 << "\tcolour " << n
+                    << '\n';
+        std::ofstream(m_settings) << "[PALETTES]\nSHOWN=large.gpl\n";
+    }
+    ~LargePaletteFolder() { std::filesystem::remove_all(m_folder); }
+    std::string Folder() const { return m_folder.string() + '/'; }
+    const std::string& Settings() const { return m_settings; }
+
+private:
+    std::filesystem::path m_folder;
+    std::string m_settings;
+};
+
+// From the command to the first paint of the palette window on a palette of 10,000 colours:
+// the folder listed, the palette read and searched, the swatches laid out and painted.
+void PaletteWindowOpen10000ToFirstPaint(benchmark::State& state)
+{
+    LargePaletteFolder folder;
+    for (auto _ : state) {
+        CPaletteWindow window(folder.Settings(), {}, folder.Folder(), nullptr);
+        window.show();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(PaletteWindowOpen10000ToFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// One keystroke in the filter over 10,000 colours, typed and taken back in turn, to the repaint
+// of the swatches.
+void PaletteFilterKeystroke10000(benchmark::State& state)
+{
+    LargePaletteFolder folder;
+    CPaletteWindow window(folder.Settings(), {}, folder.Folder(), nullptr);
+    window.show();
+    QApplication::processEvents();
+    auto* filter = window.findChild<QLineEdit*>();
+    auto* swatches = window.findChild<SwatchView*>();
+    int n = 0;
+    for (auto _ : state) {
+        const bool typing = n++ % 2 == 0;
+        QKeyEvent key(QEvent::KeyPress, typing ? Qt::Key_1 : Qt::Key_Backspace, Qt::NoModifier,
+                      typing ? QStringLiteral("1") : QString());
+        QApplication::sendEvent(filter, &key);
+        swatches->viewport()->repaint();
+    }
+    state.counters["shown"] = swatches->ShownCount();
+}
+BENCHMARK(PaletteFilterKeystroke10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 // A page of the help file the build made shown in the help window, read and laid out: two
 // pages in turn as links are followed (0), or the first page of a window opened anew (1).
 void HelpPageShow(benchmark::State& state)

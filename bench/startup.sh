@@ -2,7 +2,9 @@
 # Start-up on Xvfb against the smallest Qt dialog that shows one Japanese label: the time from
 # starting each process until its window is mapped, and its resident memory once shown. The
 # two start in turns, after one start of each that is not counted (so that both find their
-# libraries in the page cache); each figure is the median of its runs.
+# libraries in the page cache); each figure is the median of its runs. In the same rounds, the
+# commands that open no window (--convert, --contrast), from their start to their end, against
+# the program's start-up to its window.
 # Usage: bench/startup.sh BUILD_DIR [RUNS, 5 unless given]
 set -euo pipefail
 build=$1
@@ -43,12 +45,20 @@ start_once() { # executable
     while read -r -t 0.2 line <&4; do :; done # the events of the closed window
 }
 
+# One run of a command that opens no window: its time to its end in $us.
+command_once() { # arguments...
+    local start
+    start=$(microseconds)
+    "$work/tessuvo" "$@" >/dev/null
+    us=$(($(microseconds) - start))
+}
+
 median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
 
 app=("$work/tessuvo") base=("$build/bench/baseline_window")
 start_once "${app[0]}"
 start_once "${base[0]}"
-app_us=() app_kb=() base_us=() base_kb=()
+app_us=() app_kb=() base_us=() base_kb=() convert_us=() contrast_us=()
 for run in $(seq "$runs"); do
     # Each goes first in every other round, so that neither always follows the other.
     order=(app base)
@@ -62,6 +72,10 @@ for run in $(seq "$runs"); do
             base_us+=("$us") base_kb+=("$kb")
         fi
     done
+    command_once --convert '#12abff'
+    convert_us+=("$us")
+    command_once --contrast '#777' white --require aa-large
+    contrast_us+=("$us")
 done
 
 a=$(median "${app_us[@]}") b=$(median "${base_us[@]}")
@@ -70,3 +84,9 @@ echo "tessuvo:  start to window ${a} us, resident ${ar} kB (medians of $runs, in
 echo "baseline: start to window ${b} us, resident ${br} kB"
 awk -v a="$a" -v b="$b" -v r="$ar" -v s="$br" \
     'BEGIN { printf "ratio to the bare dialog: start-up %.2fx, memory %.2fx\n", a / b, r / s }'
+for name in convert contrast; do
+    declare -n runs="${name}_us"
+    c=$(median "${runs[@]}")
+    awk -v name="$name" -v c="$c" -v a="$a" \
+        'BEGIN { printf "--%s: start to end %d us, %.2f of the start-up to the window\n", name, c, c / a }'
+done

@@ -87,12 +87,12 @@ void SetPickScreenFactory(PickScreenFactory factory)
 }
 
 void StartEyedropper(QWidget* window, Eyedropper& eyedropper, ColorTarget target,
-                     std::function<void(const Color&)> taken)
+                     std::function<void(const Color&)> taken, std::function<void()> missed)
 {
     if (!PortalForced() && (Factory() || ScreenReadable()))
         eyedropper.Start(target);
     else
-        PickColorThroughPortal(window, std::move(taken));
+        PickColorThroughPortal(window, std::move(taken), std::move(missed));
 }
 
 std::uint32_t ReadScreenPixel(QPointF global)

@@ -23,9 +23,10 @@ void SetPickScreenFactory(PickScreenFactory factory);
 
 // Starts `eyedropper` for `target` the way this session allows: on the screen itself where its
 // pixels can be read, else through the desktop portal's colour picker, whose colour goes to
-// `taken` as a completed pick. TESSUVO_EYEDROPPER=portal takes the portal's way anywhere.
+// `taken` as a completed pick, and whose cancel or failure calls `missed`, if given.
+// TESSUVO_EYEDROPPER=portal takes the portal's way anywhere.
 void StartEyedropper(QWidget* window, Eyedropper& eyedropper, ColorTarget target,
-                     std::function<void(const Color&)> taken);
+                     std::function<void(const Color&)> taken, std::function<void()> missed = {});
 
 // The device pixel under a global point as a packed colour value; all bits set outside every
 // screen.

@@ -68,11 +68,22 @@ class PortalColorPick final : public QObject
     Q_OBJECT
 
 public:
-    PortalColorPick(QWidget* window, std::function<void(const Color&)> taken)
-        : QObject(window), m_window(window), m_taken(std::move(taken))
+    PortalColorPick(QWidget* window, std::function<void(const Color&)> taken,
+                    std::function<void()> missed)
+        : QObject(window), m_window(window), m_taken(std::move(taken)), m_missed(std::move(missed))
     {}
 
-    void Retarget(std::function<void(const Color&)> taken) { m_taken = std::move(taken); }
+    void Retarget(std::function<void(const Color&)> taken, std::function<void()> missed)
+    {
+        m_taken = std::move(taken);
+        m_missed = std::move(missed);
+    }
+
+    void Missed() const
+    {
+        if (m_missed)
+            m_missed();
+    }
 
     // False when there is no session bus to ask on.
     bool Send()
@@ -124,6 +135,7 @@ private:
             // No portal, or one without a colour picker.
             Finish();
             ShowCannotPick(m_window);
+            Missed();
             return;
         }
         // Portals older than the request-naming rule answer on a path of their own.
@@ -135,10 +147,11 @@ private:
     void OnResponse(uint response, const QVariantMap& results)
     {
         Finish();
-        if (response != 0)
-            return;
-        if (const auto color = ColorOf(results))
+        const auto color = response == 0 ? ColorOf(results) : std::nullopt;
+        if (color)
             m_taken(*color);
+        else
+            Missed();
     }
 
     // Closing the request takes a forgotten picker off the screen, if the backend has one.
@@ -147,6 +160,7 @@ private:
         Finish();
         if (m_request)
             m_request->asyncCall(QStringLiteral("Close"));
+        Missed();
     }
 
     // Leaves the window at once, so that a start from here on asks anew; whatever the portal
@@ -162,22 +176,25 @@ private:
 
     QWidget* m_window;
     std::function<void(const Color&)> m_taken;
+    std::function<void()> m_missed;
     PortalRequest* m_request = nullptr;
     QTimer m_timer;
 };
 
 } // namespace
 
-void PickColorThroughPortal(QWidget* window, std::function<void(const Color&)> taken)
+void PickColorThroughPortal(QWidget* window, std::function<void(const Color&)> taken,
+                            std::function<void()> missed)
 {
     if (auto* open = window->findChild<PortalColorPick*>(QString(), Qt::FindDirectChildrenOnly)) {
-        open->Retarget(std::move(taken));
+        open->Retarget(std::move(taken), std::move(missed));
         return;
     }
-    auto* pick = new PortalColorPick(window, std::move(taken));
+    auto* pick = new PortalColorPick(window, std::move(taken), std::move(missed));
     if (!pick->Send()) {
-        delete pick;
         ShowCannotPick(window);
+        pick->Missed();
+        delete pick;
     }
 }
 

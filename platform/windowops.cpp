@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace tessuvo {
 
@@ -50,6 +51,22 @@ bool PlaceMainWindow(QWidget* window, int topMost, int savedX, int savedY)
     if (placement.topMost)
         SetTopMost(window, true);
     return placement.topMost;
+}
+
+void PlaceBeside(QWidget* window, const QWidget* owner, int minimumWidth)
+{
+    constexpr int Gap = 8;
+    const QRect screen = owner->screen()->availableGeometry();
+    const QRect beside = owner->frameGeometry();
+    const int rightRoom = screen.right() - beside.right() - Gap;
+    const int leftRoom = beside.left() - screen.left() - Gap;
+    const int room = std::max(rightRoom, leftRoom);
+    window->resize(std::clamp(room, minimumWidth, std::max(minimumWidth, window->width())),
+                   window->height());
+    const int x =
+        rightRoom >= leftRoom ? beside.right() + Gap : beside.left() - Gap - window->width();
+    const int y = std::min(beside.top(), screen.bottom() - window->height());
+    window->move(std::max(x, screen.left()), std::max(y, screen.top()));
 }
 
 } // namespace tessuvo

@@ -20,4 +20,8 @@ QSize PrimaryScreenSize();
 // went there.
 bool PlaceMainWindow(QWidget* window, int topMost, int savedX, int savedY);
 
+// Puts a window of its own on the side of `owner` with more room, narrowed to that room down to
+// `minimumWidth`, so that neither window hides the other where the screen allows.
+void PlaceBeside(QWidget* window, const QWidget* owner, int minimumWidth);
+
 } // namespace tessuvo

@@ -29,6 +29,7 @@ constexpr MenuItem ToolMenu[] = {
     // A pop-up that the window fills when it opens.
     {"最近使った組み合わせ(&H)", ID_PAIR_HISTORY, {}},
     {"色として貼り付け(&V)", ID_PASTE_AS_COLOR, {}},
+    {"パレット(&L)...", ID_PALETTES, {}},
 };
 
 constexpr MenuItem NotationMenu[] = {

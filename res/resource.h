@@ -112,6 +112,9 @@ inline constexpr int ID_PAIR_HISTORY = 33061;
 // The clipboard's text as colours, into the colour box that has the focus
 inline constexpr int ID_PASTE_AS_COLOR = 33070;
 
+// The palette window
+inline constexpr int ID_PALETTES = 33080;
+
 // The eyedropper's pick area: one pixel, or the average of 3 × 3 or 5 × 5
 inline constexpr int ID_PICK_AREA_1 = 33020;
 inline constexpr int ID_PICK_AREA_3 = 33021;

@@ -22,8 +22,8 @@ if [[ "${1:-}" == "--test" ]]; then
         xfce4-settings dbus-daemon weston qt6-wayland
         # The fuzz targets.
         clang libclang-rt-14-dev
-        # The checks of the installed desktop entry and metainfo.
-        desktop-file-utils appstream
+        # The checks of the installed desktop entry, metainfo and manual page.
+        desktop-file-utils appstream man-db
         # The contrast line read over the accessibility bus.
         at-spi2-core python3-dbus
     )

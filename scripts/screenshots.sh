@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Remakes the screenshots that the README shows, from the real program on a private Xvfb
-# display: the main window (also with its contrast line), the gradation tag dialog, each cropped
-# to its window, and the history of pairs open in the tool menu, into docs/.
+# display: the main window (also with its contrast line), the gradation tag dialog and the
+# palette window, each cropped to its window, and the history of pairs open in the tool menu,
+# into docs/.
 # Usage: scripts/screenshots.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -84,6 +85,16 @@ import -window root -crop 530x255+15+15 -strip -define png:exclude-chunks=date,t
     "$out/pair-history-menu.png"
 echo "$out/pair-history-menu.png"
 xdotool key Escape Escape
+
+# The palette window on the named colours, narrowed by its filter to those named blue.
+xdotool key alt+t l # ﾂｰﾙ > パレット
+palette=$(timeout 20 xdotool search --sync --onlyvisible --name '^パレット$' | head -n 1)
+[[ -n "$palette" ]] || { echo "the palette window did not open"; exit 1; }
+xdotool windowfocus --sync "$palette"
+xdotool type --delay 20 'blue'
+shoot "$palette" palette-window.png
+xdotool key Escape
+refocus_after_dialog パレット
 
 xdotool key alt+f x # ﾌｧｲﾙ > ｱﾌﾟﾘｹｰｼｮﾝの終了
 wait_for_exit

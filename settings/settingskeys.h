@@ -77,6 +77,17 @@ inline constexpr const char* SlotBlue = "blue";
 // The history of pairs: numbered keys "1" to "20", newest first, in a section of its own.
 inline constexpr const char* HistorySection = "HISTORY";
 
+// The palette window's place and size and the palette it showed last, each written only once the
+// user has changed it: without them the window opens beside the main window on the named colours.
+inline constexpr int NoPaletteWindowValue = -32768;
+inline constexpr IntKey PaletteWindowX{"PALETTES", "X", NoPaletteWindowValue};
+inline constexpr IntKey PaletteWindowY{"PALETTES", "Y", NoPaletteWindowValue};
+inline constexpr IntKey PaletteWindowWidth{"PALETTES", "WIDTH", NoPaletteWindowValue};
+inline constexpr IntKey PaletteWindowHeight{"PALETTES", "HEIGHT", NoPaletteWindowValue};
+// A palette file's name in the palette folder, or the name of a palette the program offers.
+inline constexpr TextKey PaletteShown{"PALETTES", "SHOWN", ""};
+inline constexpr int PaletteShownBuffer = 1024;
+
 inline int Read(const IntKey& setting, const std::string& path)
 {
     return GetPrivateProfileIntA(setting.section, setting.key, setting.fallback, path);
@@ -119,6 +130,10 @@ inline bool Write(const OptionKey& option, int value, const std::string& path)
 
 // One key of a write of several, which `text` must outlive.
 inline ProfileEntry Entry(const IntKey& setting, const std::string& text)
+{
+    return {setting.section, setting.key, text};
+}
+inline ProfileEntry Entry(const TextKey& setting, const std::string& text)
 {
     return {setting.section, setting.key, text};
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace tessuvo {
 
@@ -156,6 +157,19 @@ std::string FormatColorAs(CopyFormat format, const Color& color)
         return *FormatColor(NotationDecimal, color);
     }
     return {};
+}
+
+std::optional<CopyFormat> CopyFormatNamed(std::string_view name)
+{
+    constexpr std::pair<std::string_view, CopyFormat> names[] = {
+        {"hex", CopyFormat::HexLower}, {"HEX", CopyFormat::HexUpper},
+        {"rgb", CopyFormat::Rgb},      {"hsl", CopyFormat::Hsl},
+        {"oklch", CopyFormat::Oklch},  {"decimal", CopyFormat::Decimal}};
+    for (const auto& [known, format] : names) {
+        if (name == known)
+            return format;
+    }
+    return std::nullopt;
 }
 
 } // namespace tessuvo

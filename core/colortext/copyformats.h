@@ -2,7 +2,9 @@
 
 #include "core/color/color.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessuvo {
 
@@ -25,5 +27,9 @@ inline constexpr CopyFormat CopyFormats[] = {CopyFormat::HexLower, CopyFormat::H
 // `color` in `format`. The numbers of hsl() and oklch() carry the fewest decimals with which
 // the text still reads back as the same 8-bit colour; hues are 0 to 360 degrees, 0 for greys.
 std::string FormatColorAs(CopyFormat format, const Color& color);
+
+// The format a command line names: "hex", "HEX", "rgb", "hsl", "oklch" or "decimal", letter
+// case counting, as it tells the two hexadecimal forms apart.
+std::optional<CopyFormat> CopyFormatNamed(std::string_view name);
 
 } // namespace tessuvo

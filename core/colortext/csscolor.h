@@ -51,8 +51,4 @@ Color CompositeOver(const CssColorValue& value, const Color& backdrop);
 // ParseCssColor composited over `backdrop`.
 std::optional<Color> ReadCssColor(std::string_view text, const Color& backdrop);
 
-// The named colour `name` stands for, in any letter case; nothing for any other text, and for
-// "transparent" and "currentcolor", which name no colour of their own.
-std::optional<Color> CssNamedColor(std::string_view name);
-
 } // namespace tessuvo

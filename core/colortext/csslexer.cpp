@@ -1,6 +1,8 @@
 #include "csslexer.h"
 
+#include "core/color/hex.h"
 #include "core/text/ascii.h"
+#include "core/textbox/codepage.h"
 
 #include <charconv>
 #include <limits>
@@ -13,6 +15,11 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c)
+{
+    return HexDigitValue(c) >= 0;
 }
 
 bool IsNameStart(char c)
@@ -51,7 +58,16 @@ CssToken CssLexer::Make(CssToken::Kind kind, std::size_t start, std::string_view
 bool CssLexer::StartsName(std::size_t ahead) const
 {
     const char c = Peek(ahead);
-    return IsNameStart(c) || (c == '-' && (IsNameStart(Peek(ahead + 1)) || Peek(ahead + 1) == '-'));
+    return IsNameStart(c) || StartsEscape(ahead) ||
+           (c == '-' &&
+            (IsNameStart(Peek(ahead + 1)) || Peek(ahead + 1) == '-' || StartsEscape(ahead + 1)));
+}
+
+// A backslash escapes any character but a line break, which it cannot carry in a name.
+bool CssLexer::StartsEscape(std::size_t ahead) const
+{
+    return Peek(ahead) == '\\' && m_pos + ahead + 1 < m_text.size() && Peek(ahead + 1) != '\n' &&
+           Peek(ahead + 1) != '\r' && Peek(ahead + 1) != '\f';
 }
 
 bool CssLexer::StartsNumber() const
@@ -80,9 +96,21 @@ bool CssLexer::SkipComment()
 std::string_view CssLexer::ReadName()
 {
     const std::size_t start = m_pos;
-    while (!AtEnd() && IsNameChar(m_text[m_pos]))
-        ++m_pos;
-    return m_text.substr(start, m_pos - start);
+    for (;;) {
+        if (!AtEnd() && IsNameChar(m_text[m_pos])) {
+            ++m_pos;
+        } else if (StartsEscape(0)) {
+            const bool hex = IsHexDigit(Peek(1));
+            m_pos += 2;
+            // Up to six hexadecimal digits, and one white space after them, make one escape.
+            for (int digits = 1; hex && digits < 6 && IsHexDigit(Peek()); ++digits)
+                ++m_pos;
+            if (hex && IsAsciiSpace(Peek()))
+                ++m_pos;
+        } else {
+            return m_text.substr(start, m_pos - start);
+        }
+    }
 }
 
 CssToken CssLexer::Next()
@@ -111,7 +139,7 @@ CssToken CssLexer::Next()
     }
     if (StartsNumber())
         return ReadNumeric(start);
-    if (c == '#' && IsNameChar(Peek(1))) {
+    if (c == '#' && (IsNameChar(Peek(1)) || StartsEscape(1))) {
         ++m_pos;
         return Make(CssToken::Kind::Hash, start, ReadName());
     }
@@ -226,6 +254,35 @@ CssToken CssLexer::ReadUrl(std::size_t start)
     const std::size_t end = close == std::string_view::npos ? m_text.size() : close;
     m_pos = close == std::string_view::npos ? end : end + 1;
     return Make(CssToken::Kind::Url, start, TrimAsciiSpace(m_text.substr(from, end - from)));
+}
+
+std::string CssUnescape(std::string_view written)
+{
+    std::string out;
+    out.reserve(written.size());
+    for (std::size_t pos = 0; pos < written.size();) {
+        if (written[pos] != '\\' || pos + 1 == written.size()) {
+            out += written[pos++];
+            continue;
+        }
+        ++pos;
+        if (!IsHexDigit(written[pos])) {
+            if (written[pos] == '\r' && pos + 1 < written.size() && written[pos + 1] == '\n')
+                ++pos;
+            if (written[pos] != '\n' && written[pos] != '\r' && written[pos] != '\f')
+                out += written[pos];
+            ++pos;
+            continue;
+        }
+        long codePoint = 0;
+        for (int digits = 0; digits < 6 && pos < written.size() && IsHexDigit(written[pos]);
+             ++digits, ++pos)
+            codePoint = codePoint * 16 + HexDigitValue(written[pos]);
+        if (pos < written.size() && IsAsciiSpace(written[pos]))
+            pos += written.substr(pos, 2) == "\r\n" ? 2 : 1;
+        AppendUtf8(out, codePoint == 0 ? 0xFFFD : codePoint);
+    }
+    return out;
 }
 
 } // namespace tessuvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // CSS text cut into tokens, as far as colour values and the declarations and rules that hold
@@ -14,7 +15,7 @@ struct CssToken
     {
         End,        // past the last character
         Whitespace, // white space and comments, any run of them
-        Ident,      // "navy", "--bg", "background-color": text is the name
+        Ident,      // "navy", "--bg", "background-color": text is the name, escapes as written
         Function,   // "rgb(": text is the name, the "(" is taken
         AtKeyword,  // "@media": text is "media"
         Hash,       // "#1e3a5f": text is what follows the "#"
@@ -72,6 +73,7 @@ private:
         return m_pos + ahead < m_text.size() ? m_text[m_pos + ahead] : '\0';
     }
     bool StartsName(std::size_t ahead) const;
+    bool StartsEscape(std::size_t ahead) const;
     bool StartsNumber() const;
     bool SkipComment();
     std::string_view ReadName();
@@ -84,5 +86,9 @@ private:
     Dialect m_dialect;
     std::size_t m_pos = 0;
 };
+
+// What a name or a string as written stands for: each escape ("\\ ", "\\31 ", "\\\"") read as
+// the character it stands for, an escaped line break as nothing.
+std::string CssUnescape(std::string_view written);
 
 } // namespace tessuvo

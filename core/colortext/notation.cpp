@@ -3,6 +3,7 @@
 #include "core/color/hex.h"
 #include "core/textbox/codepage.h"
 #include "csscolor.h"
+#include "namedcolors.h"
 
 namespace tessuvo {
 

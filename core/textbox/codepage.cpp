@@ -46,6 +46,28 @@ long Utf8CodePoint(std::string_view text, std::size_t pos)
     return cp;
 }
 
+void AppendUtf8(std::string& out, long codePoint)
+{
+    if (codePoint < 0 || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
+        codePoint = 0xFFFD;
+    const auto byte = [&](long bits) { out += static_cast<char>(bits); };
+    if (codePoint < 0x80) {
+        byte(codePoint);
+    } else if (codePoint < 0x800) {
+        byte(0xC0 | codePoint >> 6);
+        byte(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        byte(0xE0 | codePoint >> 12);
+        byte(0x80 | (codePoint >> 6 & 0x3F));
+        byte(0x80 | (codePoint & 0x3F));
+    } else {
+        byte(0xF0 | codePoint >> 18);
+        byte(0x80 | (codePoint >> 12 & 0x3F));
+        byte(0x80 | (codePoint >> 6 & 0x3F));
+        byte(0x80 | (codePoint & 0x3F));
+    }
+}
+
 int Cp932Width(std::string_view text, std::size_t pos)
 {
     const long cp = Utf8CodePoint(text, pos);

@@ -15,6 +15,10 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
 // Code point of the sequence at `pos`, or -1 for an invalid byte.
 long Utf8CodePoint(std::string_view text, std::size_t pos);
 
+// Appends the UTF-8 sequence of `codePoint`; U+FFFD for a surrogate or a value beyond Unicode,
+// which stand for no character.
+void AppendUtf8(std::string& out, long codePoint);
+
 // Bytes that code page 932 spends on the character at `pos`.
 int Cp932Width(std::string_view text, std::size_t pos);
 

@@ -2,20 +2,18 @@
 
 #include "helpbrowser.h"
 #include "platform/dialogfont.h"
+#include "platform/windowops.h"
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
-#include <algorithm>
 
 namespace tessuvo {
 
 namespace {
 // The help file's own title; a page's title takes its place while the page shows.
 constexpr const char* HelpCaption = "Tessuvo ヘルプ";
-constexpr int Gap = 8;
 constexpr int MinimumWidth = 360;
 } // namespace
 
@@ -45,7 +43,7 @@ CHelpWindow::CHelpWindow(const ChmLibrary& chm, QWidget* owner)
 
     resize(520, 420);
     if (owner)
-        PlaceBeside(owner);
+        PlaceBeside(this, owner, MinimumWidth);
 }
 
 void CHelpWindow::ShowTopic(const std::string& file, const std::string& page)
@@ -67,21 +65,6 @@ void CHelpWindow::ShowTitle()
 {
     const QString title = m_browser->documentTitle();
     setWindowTitle(title.isEmpty() ? QString::fromUtf8(HelpCaption) : title);
-}
-
-// On the side of the owner with more room, narrowed to that room down to a readable width, so
-// that neither window hides the other where the screen allows.
-void CHelpWindow::PlaceBeside(const QWidget* owner)
-{
-    const QRect screen = owner->screen()->availableGeometry();
-    const QRect beside = owner->frameGeometry();
-    const int rightRoom = screen.right() - beside.right() - Gap;
-    const int leftRoom = beside.left() - screen.left() - Gap;
-    const int room = std::max(rightRoom, leftRoom);
-    resize(std::clamp(room, MinimumWidth, width()), height());
-    const int x = rightRoom >= leftRoom ? beside.right() + Gap : beside.left() - Gap - width();
-    const int y = std::min(beside.top(), screen.bottom() - height());
-    move(std::max(x, screen.left()), std::max(y, screen.top()));
 }
 
 } // namespace tessuvo

@@ -25,7 +25,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PlaceBeside(const QWidget* owner);
     void ShowTitle();
 
     HelpBrowser* m_browser;

@@ -444,7 +444,8 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTemplatePutsThem)
 TEST_F(MainWindowTest, TooltipOverTheBandInEachMode)
 {
     const QString expected = QString::fromUtf8(
-        "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72");
+        "コントラスト比 4.54:1　AA ○　AAA ×（大きな文字 AA ○　AAA ○）　APCA Lc 72\n"
+        "背景色 = white　文字色 ≈ gray");
     Open();
     SetColors("#FFFFFF", "#767676");
     EXPECT_EQ(ToolTipAt(m_dlg->Client(), OnBand), expected);

@@ -105,6 +105,29 @@ clipboard_as() {
     printf '%s' "${text%.}"
 }
 
+# Starts a clipboard manager on the display and waits until it owns the CLIPBOARD_MANAGER
+# selection, so that Qt finds it at exit. It gets a bus and a home of its own in the scratch
+# folder: it needs the one for its settings store, and must write nothing into the real home.
+# No accessibility bus, no settings daemon and no window manager to wait for: it needs none of
+# them to keep a clipboard. setsid makes it a process group, so that cleanup ends all of it.
+start_clipboard_manager() {
+    local home="$work/manager"
+    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+    NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory HOME="$home" XDG_CONFIG_HOME="$home/config" \
+        XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
+        setsid dbus-run-session -- xfsettingsd --disable-wm-check >"$work/manager.log" 2>&1 &
+    manager_pid=$!
+    cleanup_groups+=("$manager_pid") # the manager leads a group with its bus and settings store
+    for _ in $(seq 100); do
+        perl "$here/selection_owner.pl" CLIPBOARD_MANAGER >/dev/null 2>&1 && return 0
+        kill -0 "$manager_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "the clipboard manager did not take the CLIPBOARD_MANAGER selection"
+    cat "$work/manager.log"
+    return 1
+}
+
 # The closing line that the test runners read, and the script's status.
 finish() {
     echo "$passed passed, $failed failed"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end: the Debian package that cpack builds, unpacked into a fresh tree with dpkg -x, and
 # a `cmake --install` with DESTDIR and another prefix. The package's dependencies, desktop entry,
-# metainfo and icons are checked; each installed program is started on a private Xvfb display,
-# finds its help file, and keeps its settings under $XDG_CONFIG_HOME, never beside itself, even
-# when root, who could write there, runs it.
+# manual page, metainfo and icons are checked; each installed program is started on a private
+# Xvfb display, finds its help file, and keeps its settings under $XDG_CONFIG_HOME, never beside
+# itself, even when root, who could write there, runs it.
 # Usage: install_test.sh PATH/TO/tessuvo BUILD_DIR
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -33,6 +33,11 @@ check "the desktop entry is valid" "yes" \
     "$(yes_if desktop-file-validate "$share/applications/$id.desktop")"
 check "the desktop entry starts the program" "Exec=tessuvo" \
     "$(grep -x 'Exec=tessuvo' "$share/applications/$id.desktop")"
+check "the desktop entry's action picks a colour" "Exec=tessuvo --pick --copy" \
+    "$(grep -x 'Exec=tessuvo --pick --copy' "$share/applications/$id.desktop")"
+check "the manual page renders, without a warning" "1|" \
+    "$(timeout 20 man -l "$share/man/man1/tessuvo.1.gz" 2>"$work/man.log" |
+        grep -c '^ *tessuvo - HTML を手で書く人のための色のツール$')|$(cat "$work/man.log")"
 check "the metainfo is valid" "yes" \
     "$(yes_if appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml")"
 for size in 16 32 48 128; do
@@ -72,6 +77,8 @@ run_installed "package" "$tree/usr/bin/tessuvo"
 # 4. The same for `cmake --install` into another prefix below DESTDIR.
 DESTDIR="$work/destdir" cmake --install "$build" --prefix /opt/tessuvo >"$work/install.log" 2>&1 ||
     { echo "cmake --install failed"; cat "$work/install.log"; exit 1; }
+check "cmake --install: the manual page" "yes" \
+    "$(yes_if test -f "$work/destdir/opt/tessuvo/share/man/man1/tessuvo.1.gz")"
 run_installed "cmake --install" "$work/destdir/opt/tessuvo/bin/tessuvo"
 
 finish

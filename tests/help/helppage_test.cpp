@@ -76,8 +76,9 @@ TEST(HelpFileBuiltTest, HoldsEveryPageWellInsideTheBounds)
     ASSERT_NE(chm, nullptr) << "libchm1 is not installed";
     HelpReader reader(*chm, TESSUVO_HELP_FILE);
     std::map<std::string, std::string> pages;
-    for (const char* page : {"/index.htm", "/colors.htm", "/preview.htm", "/palette.htm",
-                             "/eyedropper.htm", "/tags.htm", "/keyboard.htm", "/settings.htm"}) {
+    for (const char* page :
+         {"/index.htm", "/colors.htm", "/preview.htm", "/palette.htm", "/palettes.htm",
+          "/eyedropper.htm", "/tags.htm", "/keyboard.htm", "/settings.htm"}) {
         const HelpPage read = reader.Read(page);
         ASSERT_EQ(read.status, HelpPage::Status::Read) << page;
         const std::string& text = pages[page] = read.html;

@@ -101,6 +101,24 @@ TEST_F(PortalPickTest, NoAnswerEndsAsACancel)
     EXPECT_EQ(2, m_portal->requests.size());
 }
 
+// Whoever waits for a pick hears of its end without a colour: a cancel, a failure, an answer
+// without a colour, no answer in time.
+TEST_F(PortalPickTest, AnEndWithoutAColourIsTold)
+{
+    SetPortalTimeout(std::chrono::milliseconds(200));
+    const std::optional<FakePortal::Answer> answers[] = {
+        FakePortal::Answer{1, Color{1, 1, 1}}, FakePortal::Answer{2, std::nullopt},
+        FakePortal::Answer{0, std::nullopt}, std::nullopt};
+    for (const auto& answer : answers) {
+        m_portal->answer = answer;
+        int missed = 0;
+        PickColorThroughPortal(
+            &m_window, [this](const Color& color) { m_background = color; }, [&] { ++missed; });
+        ASSERT_TRUE(WaitFor([&] { return missed == 1; }));
+        EXPECT_EQ(m_background, std::nullopt);
+    }
+}
+
 // No portal on the bus: the message box says so, and nothing changes.
 TEST_F(PortalPickTest, NoPortalShowsTheMessage)
 {

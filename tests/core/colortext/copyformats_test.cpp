@@ -76,4 +76,17 @@ TEST(ColorFormats, EveryFormatReadsBackTheSameColour)
     }
 }
 
+// The names the command line gives the six formats; letter case tells the two hex forms apart.
+TEST(ColorFormats, NamedAsOnTheCommandLine)
+{
+    const std::pair<const char*, CopyFormat> names[] = {
+        {"hex", CopyFormat::HexLower}, {"HEX", CopyFormat::HexUpper},
+        {"rgb", CopyFormat::Rgb},      {"hsl", CopyFormat::Hsl},
+        {"oklch", CopyFormat::Oklch},  {"decimal", CopyFormat::Decimal}};
+    for (const auto& [name, format] : names)
+        EXPECT_EQ(CopyFormatNamed(name), format) << name;
+    for (const char* other : {"", "Hex", "RGB", "html", "hex "})
+        EXPECT_EQ(CopyFormatNamed(other), std::nullopt) << other;
+}
+
 } // namespace

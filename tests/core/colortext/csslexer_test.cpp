@@ -62,9 +62,27 @@ TEST(CssLexer, Tokens)
         {"a//b", {"I:a", "D:/", "D:/", "I:b"}},
         {"a // b: c;\nd", {"I:a", "_", "I:d"}, Scss},
         {"style=\"c:red\"", {"I:style", "D:=", "D:\"", "I:c", "D::", "I:red", "D:\""}, Markup},
+        // Escapes stand in names as written.
+        {"--Butter\\ 1: \\31 a2 #\\.x \\\n",
+         {"I:--Butter\\ 1", "D::", "_", "I:\\31 a2", "_", "#:\\.x", "_", "D:\\", "_"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Tokens(c.text, c.dialect), c.tokens) << c.text;
+}
+
+TEST(CssLexer, EscapesUndone)
+{
+    const struct
+    {
+        const char* written;
+        const char* meant;
+    } cases[] = {
+        {"Butter\\ 1", "Butter 1"}, {"\\31 a2", "1a2"}, {"\\000041B", "AB"},
+        {"\\5e79\\8272", "幹色"},   {"a\\\nb", "ab"},   {"\\0 x", "\xEF\xBF\xBDx"},
+        {"\\D800", "\xEF\xBF\xBD"}, {"end\\", "end\\"}, {"\\\"q\\\"", "\"q\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CssUnescape(c.written), c.meant) << c.written;
 }
 
 TEST(CssLexer, ComponentValuesTakeWholeBlocks)

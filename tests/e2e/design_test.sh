@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: starts the real program on a private Xvfb display, drives it with xdotool and
 # reads the X clipboard with xclip; the last step adds a clipboard manager (xfsettingsd).
-# Usage: e2e_test.sh PATH/TO/tessuvo
+# Usage: design_test.sh PATH/TO/tessuvo
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
@@ -9,29 +9,6 @@ source "$here/common.sh"
 # Formats that would make a pasted tag arrive styled, or that a clipboard manager would have to
 # ask the program to render at exit.
 rich_targets='^(text/html|text/markdown|text/rtf|text/richtext|application/rtf|application/x-qt-richtext|application/vnd\.oasis\.opendocument\..*)$'
-
-# Starts a clipboard manager on the display and waits until it owns the CLIPBOARD_MANAGER
-# selection, so that Qt finds it at exit. It gets a bus and a home of its own in the scratch
-# folder: it needs the one for its settings store, and must write nothing into the real home.
-# No accessibility bus, no settings daemon and no window manager to wait for: it needs none of
-# them to keep a clipboard. setsid makes it a process group, so that cleanup ends all of it.
-start_clipboard_manager() {
-    local home="$work/manager"
-    mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
-    NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory HOME="$home" XDG_CONFIG_HOME="$home/config" \
-        XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
-        setsid dbus-run-session -- xfsettingsd --disable-wm-check >"$work/manager.log" 2>&1 &
-    manager_pid=$!
-    cleanup_groups+=("$manager_pid") # the manager leads a group with its bus and settings store
-    for _ in $(seq 100); do
-        perl "$here/selection_owner.pl" CLIPBOARD_MANAGER >/dev/null 2>&1 && return 0
-        kill -0 "$manager_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    echo "the clipboard manager did not take the CLIPBOARD_MANAGER selection"
-    cat "$work/manager.log"
-    return 1
-}
 
 # Types a colour into the focused box, commits it with Enter and makes a BODY tag from the menu.
 type_colour_and_make_body_tag() { # colour

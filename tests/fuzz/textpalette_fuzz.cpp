@@ -1,0 +1,9 @@
+// A plain text palette: never crashes, and what it reads is a palette every format writes and reads
+// back.
+#include "core/palette/textpalette.h"
+#include "palettecheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return tessuvo::fuzz::CheckReader(tessuvo::ReadTextPalette, data, size);
+}
