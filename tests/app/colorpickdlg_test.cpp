@@ -35,7 +35,6 @@ namespace {
 
 const QPoint OnBand(100, 16);
 const QPoint OffBand(3, 60);
-constexpr ColorPair Sky{{0x87, 0xCE, 0xEB}, {0x1F, 0x4E, 0x9C}};
 
 // Kept on top: the flag the window manager is asked for.
 bool TopMost(const QWidget& window)
@@ -355,17 +354,6 @@ TEST_F(MainWindowTest, EscapeInAColourBoxClosesThroughTheCloseHandling)
 
 // Each option of the additions is written as it changes, so that Escape, which writes none of
 // the design's, loses none of them; the pair kept is written at Escape too.
-TEST_F(MainWindowTest, OptionsOfTheAdditionsOutliveEscape)
-{
-    Open();
-    for (const int command : {ID_OUTPUT_CSS, ID_PICK_AREA_3, ID_CONTRAST_LINE, ID_KEEP_COLORS})
-        Command(command);
-    m_dlg->ApplyColorText(ColorTarget::Background, "#87CEEB");
-    QTest::keyClick(ControlOf<QPushButton>(*m_dlg, IDC_BG_COPY), Qt::Key_Escape);
-    EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(ReadSettings(), "[FLG]\nOUTPUT=1\nPICKAREA=3\nCONTRASTLINE=1\nKEEPCOLORS=1\n"
-                              "BGCOLOR=#87CEEB\nFGCOLOR=#000000\n");
-}
 
 TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseHandling)
 {
@@ -481,52 +469,6 @@ TEST_F(MainWindowTest, CssColourTextsAfterTheDesignsForms)
     Type(IDC_EDIT_FG, "-5,0,0");
     EXPECT_EQ(m_dlg->TextColor(), (Color{213, 93, 102}));
     EXPECT_EQ(EditText(IDC_EDIT_FG), "-5,0,0");
-}
-
-TEST_F(MainWindowTest, SwapTradesTheColoursThroughTheBars)
-{
-    Open();
-    SetColors("#12ABEF", "#FF8000");
-    Command(ID_SWAP_COLORS);
-    EXPECT_EQ(ControlOf<ScrollBar>(*m_dlg, IDC_BG_RED)->GetScrollPos(), 255);
-    EXPECT_EQ(ControlOf<ScrollBar>(*m_dlg, IDC_FG_BLUE)->GetScrollPos(), 0xEF);
-    EXPECT_EQ(EditText(IDC_EDIT_BG), "#FF8000");
-    EXPECT_EQ(EditText(IDC_EDIT_FG), "#12ABEF");
-    EXPECT_EQ(Band().pixelColor(255, 30), QColor(255, 128, 0)); // the band, beside the text
-
-    WithMenuAt(OnBand,
-               [](QMenu& menu) { Item(menu, "背景色と文字色を入れ替える(&W)")->trigger(); });
-    EXPECT_EQ(m_dlg->BackgroundColor(), (Color{0x12, 0xAB, 0xEF}));
-    EXPECT_EQ(m_dlg->TextColor(), (Color{255, 128, 0}));
-}
-
-TEST_F(MainWindowTest, KeptPairComesBackAndGoesWithTheOption)
-{
-    Open();
-    SetColors("#87CEEB", "#1F4E9C");
-    Command(ID_KEEP_COLORS);
-    m_dlg->close();
-    EXPECT_EQ(ReadSettings().find("[FLG]\nKEEPCOLORS=1\nBGCOLOR=#87CEEB\nFGCOLOR=#1F4E9C\n"
-                                  "TOPMOST=0\n"),
-              0u);
-    Open();
-    EXPECT_EQ(Pair(), Sky);
-    EXPECT_TRUE(Checked(ID_KEEP_COLORS));
-    EXPECT_EQ(EditText(IDC_EDIT_FG), "#1F4E9C");
-
-    Command(ID_KEEP_COLORS);
-    m_dlg->close();
-    EXPECT_EQ(ReadSettings().find("COLOR"), std::string::npos);
-    Open();
-    EXPECT_EQ(Pair(), DefaultPair);
-    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
-
-    // Hand-edited: each colour on its own, and only 1 turns the option on.
-    Open("[FLG]\nKEEPCOLORS=1\nBGCOLOR=white\nFGCOLOR=#87ceeb\n");
-    EXPECT_EQ(Pair(), (ColorPair{DefaultPair.background, Sky.background}));
-    Open("[FLG]\nKEEPCOLORS=2\nBGCOLOR=#87CEEB\n");
-    EXPECT_EQ(Pair(), DefaultPair);
-    EXPECT_FALSE(Checked(ID_KEEP_COLORS));
 }
 
 TEST_F(MainWindowTest, NoWindowMenuOverAControl)
