@@ -2,6 +2,7 @@
 #include "platform/magnifier.h"
 #include "platform/menubar.h"
 #include "res/resource.h"
+#include "residentmemory.h"
 #include "settings/settingspath.h"
 
 #include <QApplication>
@@ -16,19 +17,9 @@
 #include <string>
 
 using namespace tessuvo;
+using tessuvo::bench::ResidentKb;
 
 namespace {
-
-// Resident memory of this process in kB.
-long ResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
-}
 
 // Counts the magnifier's paints.
 class PaintCounter final : public QObject

@@ -8,6 +8,7 @@
 #include "platform/menubar.h"
 #include "platform/menubarstyle.h"
 #include "res/resource.h"
+#include "residentmemory.h"
 #include "settings/settingspath.h"
 
 #include <QApplication>
@@ -25,19 +26,9 @@
 #include <vector>
 
 using namespace tessuvo;
+using tessuvo::bench::ResidentKb;
 
 namespace {
-
-// Resident memory of this process in kB.
-long ResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
-}
 
 // The main window over a full history, in files of the benchmark's own.
 class Window

@@ -10,9 +10,9 @@
 #include "platform/scrollbar.h"
 #include "platform/windowops.h"
 #include "res/resource.h"
-#include "support/fakepickscreen.h"
 #include "support/fakeportal.h"
 #include "support/mainwindowtest.h"
+#include "support/usefakepickscreen.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -32,9 +32,6 @@ using namespace tessuvo::res;
 using namespace tessuvo::test;
 
 namespace {
-
-const QPoint OnBand(100, 16);
-const QPoint OffBand(3, 60);
 
 // Kept on top: the flag the window manager is asked for.
 bool TopMost(const QWidget& window)
@@ -635,15 +632,7 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        SetPickScreenFactory([this](QWidget*) {
-            auto screen = std::make_unique<FakePickScreen>();
-            screen->pixel = [](double x, double y) {
-                const int column = static_cast<int>(x), row = static_cast<int>(y);
-                return ToColorRef({column & 0xFF, row & 0xFF, (column + row) % 2 ? 255 : 0});
-            };
-            m_screen = screen.get();
-            return screen;
-        });
+        UseFakePickScreen(m_screen);
     }
     void TearDown() override
     {

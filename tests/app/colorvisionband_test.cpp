@@ -14,24 +14,9 @@ using namespace tessuvo::test;
 
 namespace {
 
-const QPoint OnBand(100, 16);
-
-class ColorVisionBandTest : public MainWindowFixture
+class ColorVisionBandTest : public PairViewFixture
 {
 protected:
-    CColorPickDlg& Open(const std::string& settings = {})
-    {
-        MainWindowFixture::Open(settings);
-        // No blinking caret in the pictures compared.
-        if (QWidget* focus = m_dlg->focusWidget())
-            focus->clearFocus();
-        return *m_dlg;
-    }
-
-    ContrastLineLabel* Line() const { return m_dlg->findChild<ContrastLineLabel*>(); }
-    std::string LineText() const { return Line()->text().toStdString(); }
-    QImage Client() const { return m_dlg->Client()->grab().toImage(); }
-
     void WithBandMenu(const std::function<void(QMenu&)>& use) const { WithMenuAt(OnBand, use); }
 
     void Simulate(const char* item) const

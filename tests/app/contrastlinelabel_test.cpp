@@ -21,22 +21,7 @@ namespace {
 constexpr int DesignClientHeight = 164; // 109 dialog units
 constexpr int LineHeight = 15;
 
-class ContrastLineTest : public MainWindowFixture
-{
-protected:
-    CColorPickDlg& Open(const std::string& settings = {})
-    {
-        MainWindowFixture::Open(settings);
-        // No blinking caret in the pictures compared.
-        if (QWidget* focus = m_dlg->focusWidget())
-            focus->clearFocus();
-        return *m_dlg;
-    }
-
-    ContrastLineLabel* Line() const { return m_dlg->findChild<ContrastLineLabel*>(); }
-    std::string LineText() const { return Line()->text().toStdString(); }
-    QImage Client() const { return m_dlg->Client()->grab().toImage(); }
-};
+using ContrastLineTest = PairViewFixture;
 
 TEST_F(ContrastLineTest, LineReadsThePairAfterEveryChange)
 {

@@ -14,14 +14,6 @@ using namespace tessuvo::test;
 
 namespace {
 
-QStringList Texts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* action : menu.actions())
-        texts << action->text();
-    return texts;
-}
-
 class CopyFormatMenuTest : public MainWindowFixture
 {
 protected:
@@ -33,9 +25,9 @@ TEST_F(CopyFormatMenuTest, CopyButtonMenuListsTheColourInSixFormats)
     Open();
     SetColors("#FFFFFF", "#12ABFF");
     WithContextMenu(Button(IDC_FG_COPY), QPoint(2, 2), [](QMenu& menu) {
-        EXPECT_EQ(Texts(menu), (QStringList{"&1 #12abff", "&2 #12ABFF", "&3 rgb(18 171 255)",
-                                            "&4 hsl(201.3 100% 53.5%)",
-                                            "&5 oklch(0.711 0.1657 242.1)", "&6 18,171,255"}));
+        EXPECT_EQ(MenuTexts(menu), (QStringList{"&1 #12abff", "&2 #12ABFF", "&3 rgb(18 171 255)",
+                                                "&4 hsl(201.3 100% 53.5%)",
+                                                "&5 oklch(0.711 0.1657 242.1)", "&6 18,171,255"}));
         menu.actions().at(4)->trigger();
     });
     EXPECT_EQ(ClipboardText(), "oklch(0.711 0.1657 242.1)");

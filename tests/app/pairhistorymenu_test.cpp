@@ -65,7 +65,7 @@ protected:
     // Opens the preview band's context menu and hands its items to `use`.
     void WithBandMenu(const std::function<void(const QList<QAction*>&)>& use) const
     {
-        WithMenuAt(QPoint(100, 16), [&](QMenu& menu) { use(menu.actions()); });
+        WithMenuAt(OnBand, [&](QMenu& menu) { use(menu.actions()); });
     }
 };
 

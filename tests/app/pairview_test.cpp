@@ -26,7 +26,7 @@ TEST_F(PairViewTest, SwapTradesTheColoursThroughTheBars)
     EXPECT_EQ(m_dlg->Client()->grab().toImage().pixelColor(255, 30),
               QColor(255, 128, 0)); // the band, beside the text
 
-    WithMenuAt(QPoint(100, 16),
+    WithMenuAt(OnBand,
                [](QMenu& menu) { Item(menu, "背景色と文字色を入れ替える(&W)")->trigger(); });
     EXPECT_EQ(m_dlg->BackgroundColor(), (Color{0x12, 0xAB, 0xEF}));
     EXPECT_EQ(m_dlg->TextColor(), (Color{255, 128, 0}));

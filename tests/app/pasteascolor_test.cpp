@@ -25,7 +25,7 @@ void SetClipboard(const char* text)
 class PasteAsColorTest : public MainWindowFixture
 {
 protected:
-    void OnBandMenu(const std::function<void(QMenu&)>& use) const { WithMenuAt({100, 16}, use); }
+    void OnBandMenu(const std::function<void(QMenu&)>& use) const { WithMenuAt(OnBand, use); }
     void OnBoxMenu(int id, const std::function<void(QMenu&)>& use) const
     {
         WithContextMenu(Edit(id)->viewport(), QPoint(4, 4), use);

@@ -19,9 +19,6 @@ using namespace tessuvo::test;
 
 namespace {
 
-const QPoint OnBand(100, 16);
-const QPoint OffBand(3, 60);
-
 // The preview band's context menu, as the main window opens it over a pair.
 class PreviewBandMenuTest : public MainWindowFixture
 {

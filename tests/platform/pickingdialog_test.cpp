@@ -2,7 +2,7 @@
 #include "platform/pickingdialog.h"
 #include "platform/pickscreen.h"
 #include "res/resource.h"
-#include "support/fakepickscreen.h"
+#include "support/usefakepickscreen.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -49,22 +49,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent*) override { ++contextMenus; }
 };
 
-// On a fake screen in which every pixel differs from its neighbours: red the column, green the
-// row (both modulo 256), blue 0 and 255 as on a chessboard.
+// On a fake screen in which every pixel differs from its neighbours (PatternPixel).
 class PickingDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        SetPickScreenFactory([this](QWidget*) {
-            auto screen = std::make_unique<FakePickScreen>();
-            screen->pixel = [](double x, double y) {
-                const int column = static_cast<int>(x), row = static_cast<int>(y);
-                return ToColorRef({column & 0xFF, row & 0xFF, (column + row) % 2 ? 255 : 0});
-            };
-            m_screen = screen.get();
-            return screen;
-        });
+        UseFakePickScreen(m_screen);
         m_dlg = std::make_unique<PickTestDialog>();
         m_dlg->show();
         QApplication::processEvents();

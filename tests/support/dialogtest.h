@@ -3,12 +3,15 @@
 #include "platform/templatedialog.h"
 #include "settings/settingspath.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -118,6 +121,15 @@ inline void WithContextMenu(QWidget* widget, QPoint at, const std::function<void
     ASSERT_TRUE(opened);
 }
 
+// The texts of a menu's items, in their order.
+inline QStringList MenuTexts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts << action->text();
+    return texts;
+}
+
 // The menu's item with this text; a failure when there is none.
 inline QAction* Item(const QMenu& menu, const char* text)
 {
@@ -134,6 +146,19 @@ template <class T> T* ControlOf(const TemplateDialog& dialog, int id)
     if (!control)
         throw std::runtime_error("no control " + std::to_string(id));
     return control;
+}
+
+// The colour a button shows at its centre.
+inline QColor Face(QWidget* button)
+{
+    const QImage image = button->grab().toImage();
+    return image.pixelColor(image.rect().center());
+}
+
+// A click on the dialog's button `id`.
+inline void Click(const TemplateDialog& dlg, int id)
+{
+    QTest::mouseClick(ControlOf<QAbstractButton>(dlg, id), Qt::LeftButton);
 }
 
 } // namespace tessuvo::test

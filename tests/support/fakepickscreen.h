@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/color/color.h"
 #include "core/eyedropper/eyedropper.h"
 
 #include <cstdint>
@@ -49,5 +50,13 @@ public:
     mutable std::vector<Read> reads;
     mutable std::vector<Read> squareReads;
 };
+
+// A screen in which every pixel differs from its neighbours: red the column, green the row
+// (both modulo 256), blue 0 and 255 as on a chessboard.
+inline std::uint32_t PatternPixel(double x, double y)
+{
+    const int column = static_cast<int>(x), row = static_cast<int>(y);
+    return ToColorRef({column & 0xFF, row & 0xFF, (column + row) % 2 ? 255 : 0});
+}
 
 } // namespace tessuvo::test

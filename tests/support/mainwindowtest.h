@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/colorpickdlg.h"
+#include "app/contrastlinelabel.h"
 #include "dialogtest.h"
 #include "platform/editbox.h"
 #include "platform/menubar.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QImage>
 #include <QMenu>
 #include <QToolTip>
 #include <functional>
@@ -15,6 +17,10 @@
 #include <memory>
 
 namespace tessuvo::test {
+
+// Client points on the preview band and off it, beside the controls.
+inline const QPoint OnBand(100, 16);
+inline const QPoint OffBand(3, 60);
 
 // The tooltip that `widget` shows at `at`; empty for none.
 inline QString ToolTipAt(QWidget* widget, QPoint at)
@@ -73,6 +79,24 @@ protected:
     }
 
     std::unique_ptr<CColorPickDlg> m_dlg;
+};
+
+// The main window for tests that compare its pictures and read its contrast line.
+class PairViewFixture : public MainWindowFixture
+{
+protected:
+    CColorPickDlg& Open(const std::string& settings = {})
+    {
+        MainWindowFixture::Open(settings);
+        // No blinking caret in the pictures compared.
+        if (QWidget* focus = m_dlg->focusWidget())
+            focus->clearFocus();
+        return *m_dlg;
+    }
+
+    ContrastLineLabel* Line() const { return m_dlg->findChild<ContrastLineLabel*>(); }
+    std::string LineText() const { return Line()->text().toStdString(); }
+    QImage Client() const { return m_dlg->Client()->grab().toImage(); }
 };
 
 } // namespace tessuvo::test

@@ -26,17 +26,6 @@ using namespace tessuvo::test;
 
 namespace {
 
-QColor Face(ColorButton* button)
-{
-    const QImage image = button->grab().toImage();
-    return image.pixelColor(image.rect().center());
-}
-
-void Click(const TemplateDialog& dlg, int id)
-{
-    QTest::mouseClick(ControlOf<QAbstractButton>(dlg, id), Qt::LeftButton);
-}
-
 class RegColorTest : public ::testing::Test
 {
 protected:

@@ -7,8 +7,8 @@
 #include "platform/scrollbar.h"
 #include "res/resource.h"
 #include "support/dialogtest.h"
-#include "support/fakepickscreen.h"
 #include "support/fakeportal.h"
+#include "support/usefakepickscreen.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -29,26 +29,13 @@ using namespace tessuvo::test;
 
 namespace {
 
-QStringList Texts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* action : menu.actions())
-        texts << action->text();
-    return texts;
-}
-
 class GradationDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         RemoveSettings();
-        SetPickScreenFactory([this](QWidget*) {
-            auto screen = std::make_unique<FakePickScreen>();
-            screen->pixel = [](double, double) { return 0x0000FFu; }; // red
-            m_screen = screen.get();
-            return screen;
-        });
+        UseFakePickScreen(m_screen, [](double, double) { return 0x0000FFu; }); // red
     }
     void TearDown() override
     {
@@ -367,7 +354,7 @@ TEST_F(GradationDialogTest, BandMenuCopiesTheTextAsOneGradient)
     Open();
     const QPoint band = m_dlg->Client()->mapTo(m_dlg.get(), QPoint(100, 15));
     WithContextMenu(m_dlg.get(), band, [](QMenu& menu) {
-        EXPECT_EQ(Texts(menu), QStringList{"CSSグラデーションとしてコピー(&G)"});
+        EXPECT_EQ(MenuTexts(menu), QStringList{"CSSグラデーションとしてコピー(&G)"});
         menu.actions().front()->trigger();
     });
     EXPECT_EQ(ClipboardText(),
@@ -384,10 +371,7 @@ TEST_F(GradationDialogTest, BandMenuCopiesTheTextAsOneGradient)
 TEST_F(GradationDialogTest, TheMagnifierAndItsKeysWithAnAveragedPick)
 {
     Open();
-    m_screen->pixel = [](double x, double y) {
-        const int column = static_cast<int>(x), row = static_cast<int>(y);
-        return ToColorRef({column & 0xFF, row & 0xFF, (column + row) % 2 ? 255 : 0});
-    };
+    m_screen->pixel = PatternPixel;
     m_dlg->UsePickArea(3);
     m_dlg->GetDlgItem(IDC_GRAD_COPY)->setFocus();
     Press(IDC_GRAD_PICK);

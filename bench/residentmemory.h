@@ -1,0 +1,19 @@
+#pragma once
+
+#include <fstream>
+#include <string>
+
+namespace tessuvo::bench {
+
+// Resident memory of this process in kB.
+inline long ResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return 0;
+}
+
+} // namespace tessuvo::bench
